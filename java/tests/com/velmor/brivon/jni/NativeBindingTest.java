@@ -95,9 +95,21 @@ class NativeBindingTest {
                 problems.add(method.getName() + " is overloaded; the library exports short names only");
             }
         }
-        assertEquals(List.of(), problems);
         assertEquals(45, expected.size(), "rows of the table");
-        assertEquals(expected, actual, "native methods of CefLib and their JNI descriptors");
+        for (Map.Entry<String, String> row : expected.entrySet()) {
+            String found = actual.get(row.getKey());
+            if (found == null) {
+                problems.add(row.getKey() + " is missing");
+            } else if (!found.equals(row.getValue())) {
+                problems.add(row.getKey() + " is " + found + ", the library binds " + row.getValue());
+            }
+        }
+        for (String name : actual.keySet()) {
+            if (!expected.containsKey(name)) {
+                problems.add(name + " is a native the library does not export");
+            }
+        }
+        assertEquals(List.of(), problems);
     }
 
     @Test
@@ -111,7 +123,22 @@ class NativeBindingTest {
             expected[i] = "_Java_com_velmor_brivon_jni_CefLib_" + NATIVES[i][0] + "@" + NATIVES[i][2];
         }
         Arrays.sort(expected);
-        // Compared as one list: order, duplicates, count and every byte count in one message.
-        assertEquals(Arrays.asList(expected), listed, "contents of " + file);
+        List<String> wanted = Arrays.asList(expected);
+
+        List<String> problems = new ArrayList<>();
+        for (String name : wanted) {
+            if (!listed.contains(name)) {
+                problems.add("missing " + name);
+            }
+        }
+        for (String name : listed) {
+            if (!wanted.contains(name)) {
+                problems.add("unexpected " + name);
+            }
+        }
+        if (problems.isEmpty() && !listed.equals(wanted)) {
+            problems.add("not sorted or has duplicates: " + listed);
+        }
+        assertEquals(List.of(), problems, "contents of " + file);
     }
 }

@@ -1,0 +1,24 @@
+// Browsers by the id Java knows them by. Pumping thread only.
+#pragma once
+
+#include <cstdint>
+#include <map>
+
+#include "include/cef_browser.h"
+
+namespace brivon {
+
+using BrowserTable = std::map<int64_t, CefRefPtr<CefBrowser>>;
+
+// The engine's 32-bit identifier widened with its sign, as Java holds it.
+int64_t BrowserId(const CefRefPtr<CefBrowser>& browser);
+
+// Every browser the engine reported created and not yet closed.
+BrowserTable& Browsers();
+// Only the browsers Java created itself.
+BrowserTable& ManagedBrowsers();
+
+// Drops both tables' entries, releasing the browsers.
+void ClearBrowserTables();
+
+}  // namespace brivon

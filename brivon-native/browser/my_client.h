@@ -1,0 +1,57 @@
+// The one client every browser of the process shares. It answers each handler interface
+// itself; every operation not overridden keeps the engine's default. All of it runs on the
+// pumping thread.
+#pragma once
+
+#include "include/cef_client.h"
+#include "include/cef_context_menu_handler.h"
+#include "include/cef_display_handler.h"
+#include "include/cef_download_handler.h"
+#include "include/cef_drag_handler.h"
+#include "include/cef_life_span_handler.h"
+#include "include/cef_load_handler.h"
+#include "include/cef_render_handler.h"
+#include "include/cef_request_handler.h"
+#include "include/wrapper/cef_message_router.h"
+
+class MyClient : public CefClient,
+                 public CefLifeSpanHandler,
+                 public CefLoadHandler,
+                 public CefRenderHandler,
+                 public CefRequestHandler,
+                 public CefDisplayHandler,
+                 public CefContextMenuHandler,
+                 public CefDragHandler,
+                 public CefDownloadHandler {
+ public:
+  MyClient();
+  ~MyClient() override;
+
+  // CefClient methods:
+  CefRefPtr<CefContextMenuHandler> GetContextMenuHandler() override { return this; }
+  CefRefPtr<CefDisplayHandler> GetDisplayHandler() override { return this; }
+  CefRefPtr<CefDownloadHandler> GetDownloadHandler() override { return this; }
+  CefRefPtr<CefDragHandler> GetDragHandler() override { return this; }
+  CefRefPtr<CefLifeSpanHandler> GetLifeSpanHandler() override { return this; }
+  CefRefPtr<CefLoadHandler> GetLoadHandler() override { return this; }
+  CefRefPtr<CefRenderHandler> GetRenderHandler() override { return this; }
+  CefRefPtr<CefRequestHandler> GetRequestHandler() override { return this; }
+  bool OnProcessMessageReceived(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> frame,
+                                CefProcessId source_process,
+                                CefRefPtr<CefProcessMessage> message) override;
+
+  // CefRenderHandler methods:
+  void GetViewRect(CefRefPtr<CefBrowser> browser, CefRect& rect) override;
+  void OnPaint(CefRefPtr<CefBrowser> browser, PaintElementType type, const RectList& dirtyRects,
+               const void* buffer, int width, int height) override;
+
+  // CefDownloadHandler methods:
+  void OnBeforeDownload(CefRefPtr<CefBrowser> browser, CefRefPtr<CefDownloadItem> download_item,
+                        const CefString& suggested_name,
+                        CefRefPtr<CefBeforeDownloadCallback> callback) override;
+
+ private:
+  CefRefPtr<CefMessageRouterBrowserSide> router_;
+
+  IMPLEMENT_REFCOUNTING(MyClient);
+};

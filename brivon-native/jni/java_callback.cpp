@@ -1,0 +1,16 @@
+#include "jni/java_callback.h"
+
+namespace brivon {
+
+JavaCallback::JavaCallback(HandlerSlot slot, const char* name, const char* signature) {
+  JNIEnv* e = env();
+  if (e == nullptr) return;
+  handler_ = GetHandler(slot);
+  if (handler_ == nullptr) return;
+  class_ = LocalRef<jclass>(e, e->GetObjectClass(handler_));
+  method_ = e->GetMethodID(class_.get(), name, signature);
+  // A handler without the method: its NoSuchMethodError is kept like any other exception.
+  if (method_ == nullptr) CatchJavaException(e, thread_.attached_here());
+}
+
+}  // namespace brivon

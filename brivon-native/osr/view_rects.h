@@ -1,0 +1,15 @@
+// The view rectangle the engine lays each browser out in. Pumping thread only.
+#pragma once
+
+#include <cstdint>
+
+#include "include/internal/cef_types_wrappers.h"
+
+namespace brivon {
+
+// A browser without an entry gets an all-zero one.
+CefRect ViewRect(int64_t browser_id);
+void SetViewRect(int64_t browser_id, const CefRect& rect);
+void ClearViewRects();
+
+}  // namespace brivon

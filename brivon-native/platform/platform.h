@@ -1,0 +1,13 @@
+// The few places where the bridge meets the operating system directly. Everything else in the
+// bridge is the same code on every platform.
+#pragma once
+
+#include "include/cef_app.h"
+
+namespace brivon::platform {
+
+// The main arguments the engine expects for this process: the executable's module handle on
+// Windows, the process's own command line elsewhere.
+CefMainArgs MainArgs();
+
+}  // namespace brivon::platform

@@ -1,0 +1,31 @@
+package com.velmor.brivon.probe;
+
+/**
+ * Entry points of the probe build of the bridge: its own callback and string code, driven the
+ * way engine callbacks drive it.
+ */
+public final class CallbackProbe {
+    /** Bits of {@link #callOnEngineThread}'s answer. */
+    public static final int WAS_DETACHED_BEFORE = 1;
+    public static final int JAVA_COMPLETED = 2;
+    public static final int DETACHED_AFTER = 4;
+
+    /** Slot numbers, in the bridge's order. */
+    public static final int LOAD_SLOT = 0;
+    public static final int RENDER_SLOT = 1;
+
+    private CallbackProbe() {
+    }
+
+    /** Calls the no-argument method of the handler in the slot from a new native thread. */
+    public static native int callOnEngineThread(int slot, String method);
+
+    /** Queues an engine task that calls the no-argument method of the handler in the slot. */
+    public static native boolean postToPump(int slot, String method);
+
+    /** The engine string a Java string becomes, as UTF-16 units. */
+    public static native char[] toEngineUnits(String text);
+
+    /** The Java string an engine string of these UTF-16 units becomes. */
+    public static native String fromEngineUnits(char[] units);
+}

@@ -1,0 +1,49 @@
+package com.velmor.brivon.testing;
+
+import static org.junit.jupiter.api.Assertions.fail;
+
+import com.velmor.brivon.jni.CefLib;
+import com.velmor.brivon.jni.CefSettings;
+import java.lang.ref.WeakReference;
+import java.util.function.BooleanSupplier;
+
+/** Loading the libraries under test and waiting on the engine, with bounds. */
+public final class Engine {
+    private static final int MAX_PUMPS = 1000;
+    private static final int MAX_COLLECTIONS = 50;
+
+    private Engine() {
+    }
+
+    /** Loads the bridge (the probe build when asked) and the stand-in engine's driver. */
+    public static void load(boolean probe) {
+        CefLib.load(System.getProperty(probe ? "brivon.probe.library" : "brivon.library"));
+        com.velmor.brivon.sim.SimDriver.load(System.getProperty("cefsim.driver.library"));
+    }
+
+    /** Settings every test can start the engine with; the caller adjusts them. */
+    public static CefSettings settings() {
+        CefSettings settings = new CefSettings();
+        settings.cachePath = System.getProperty("java.io.tmpdir");
+        return settings;
+    }
+
+    /** Pumps the engine until the condition holds. */
+    public static void pumpUntil(BooleanSupplier condition, String what) {
+        for (int i = 0; i < MAX_PUMPS; i++) {
+            if (condition.getAsBoolean()) {
+                return;
+            }
+            CefLib.doMessageLoopWork();
+        }
+        fail("not seen after " + MAX_PUMPS + " pumps: " + what);
+    }
+
+    /** Collects garbage until the referent is gone, i.e. nothing holds it any more. */
+    public static boolean collected(WeakReference<?> reference) {
+        for (int i = 0; i < MAX_COLLECTIONS && reference.get() != null; i++) {
+            System.gc();
+        }
+        return reference.get() == null;
+    }
+}

@@ -11,7 +11,8 @@
 # The sources are compiled against brivon-java, JARS and JUnit 5 into a jar of their own. The
 # test runs CLASS alone in a fresh JVM (the engine can be started only once per process) with
 # -Xcheck:jni, and fails when JUnit reports a failure, when the class holds no test, or when the
-# JVM reports a JNI warning or fatal error. JVM_ARGS and JARS accept generator expressions.
+# JVM reports a JNI warning or fatal error. JVM_ARGS accepts generator expressions; a jar target
+# named in JARS must be defined before the call (its jar goes on both class paths).
 #
 # The JUnit console jar comes from Debian's junit5 package; BRIVON_JUNIT_CONSOLE_JAR overrides it.
 include_guard(DIRECTORY)

@@ -6,7 +6,8 @@
 #
 # Generator expressions such as $<TARGET_FILE:panehost> are allowed in the command.
 # WINE runs the command under the 64-bit Wine of the test bed (${BRIVON_WINE_RUNNER}) and
-# makes the test depend on the fixture that prepares the Wine prefix.
+# makes the test depend on the fixture that prepares the Wine prefix; only the 64-bit build has
+# Wine (cmake/WineTestBed.cmake, which also gives brivon_wine_gtest for GoogleTest programs).
 set_property(GLOBAL PROPERTY BRIVON_CROSS_TESTS "")
 
 function(brivon_cross_test)
@@ -15,6 +16,9 @@ function(brivon_cross_test)
     message(FATAL_ERROR "brivon_cross_test needs NAME and COMMAND")
   endif()
   set(cmd "")
+  if(T_WINE AND NOT BRIVON_WINE_RUNNER)
+    message(FATAL_ERROR "brivon_cross_test(${T_NAME}): WINE tests run only in the 64-bit cross build")
+  endif()
   if(T_WINE)
     set(cmd "[==[${BRIVON_WINE_RUNNER}]==]")
   endif()
@@ -33,3 +37,7 @@ function(brivon_write_cross_tests)
   file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/cross-tests.cmake CONTENT "${text}")
 endfunction()
 cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL brivon_write_cross_tests)
+
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  include(WineTestBed)
+endif()

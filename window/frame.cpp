@@ -105,19 +105,17 @@ void switchModeOnSettingChange(FrameRecord& record) {
   ShowWindow(record.hwnd, SW_SHOW);
 }
 
-LRESULT CALLBACK frameProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-
-// A message dispatched to us just before a detach on another thread put the window's own
-// procedure back finds no record; it belongs to that procedure, not to nobody.
-LRESULT withoutRecord(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  const auto current = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_WNDPROC));
-  if (!current || current == &frameProcedure) return 0;
-  return CallWindowProcW(current, hwnd, message, wParam, lParam);
-}
-
 LRESULT CALLBACK frameProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  const auto record = registry().find(hwnd);
-  if (!record) return withoutRecord(hwnd, message, wParam, lParam);
+  auto record = registry().find(hwnd);
+  if (!record) {
+    // A detach on another thread put the window's own procedure back after this message was
+    // dispatched to us: the message is that procedure's.
+    const auto current = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_WNDPROC));
+    if (current != &frameProcedure) return current ? CallWindowProcW(current, hwnd, message, wParam, lParam) : 0;
+    // Our procedure is in place: an attach may still hold the lock to insert the record.
+    record = registry().find(hwnd);
+    if (!record) return 0;
+  }
   const auto forward = [&] { return CallWindowProcW(record->savedProcedure, hwnd, message, wParam, lParam); };
   switch (message) {
     case WM_NCHITTEST:

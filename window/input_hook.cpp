@@ -25,21 +25,20 @@ SubclassRegistry<InputHookRecord>& registry() {
   return hooks;
 }
 
-LRESULT CALLBACK hookProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-
-// No record: either an unhook on another thread put the child's own procedure back after
-// this message was dispatched to us, and the message is the child's, or the window is none
-// of ours and gets the default processing. The lookup has released the lock by now, since
-// either may send messages to hooked windows whose lookups must not queue behind a writer.
-LRESULT withoutRecord(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  const auto current = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_WNDPROC));
-  if (!current || current == &hookProcedure) return DefWindowProcW(hwnd, message, wParam, lParam);
-  return CallWindowProcW(current, hwnd, message, wParam, lParam);
-}
-
+// The lookups release the lock before anything else runs: default processing, like the
+// child's own procedure, may send messages to hooked windows, whose lookups must not queue
+// behind a waiting writer.
 LRESULT CALLBACK hookProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  const auto record = registry().find(hwnd);
-  if (!record) return withoutRecord(hwnd, message, wParam, lParam);
+  auto record = registry().find(hwnd);
+  if (!record) {
+    // An unhook on another thread put the child's own procedure back after this message was
+    // dispatched to us: the message is that procedure's.
+    const auto current = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_WNDPROC));
+    if (current && current != &hookProcedure) return CallWindowProcW(current, hwnd, message, wParam, lParam);
+    // Our procedure is in place: a hook may still hold the lock to insert the record.
+    record = registry().find(hwnd);
+    if (!record) return DefWindowProcW(hwnd, message, wParam, lParam);
+  }
   PostMessageW(record->target, message + static_cast<UINT>(record->messageOffset), wParam, lParam);
   return CallWindowProcW(record->savedProcedure, hwnd, message, wParam, lParam);
 }

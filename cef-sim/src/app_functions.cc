@@ -1,0 +1,212 @@
+// Start-up, the message loop and shutdown of the browser process.
+//
+// Threads: CefInitialize makes its calling thread the UI thread; CefDoMessageLoopWork,
+// CefRunMessageLoop and CefShutdown do their work only there. CefQuitMessageLoop and
+// CefEnableHighDPISupport may come from any thread.
+
+#include <string>
+#include <utility>
+
+#include "include/cef_app.h"
+#include "src/engine.h"
+#include "src/scheme_registrar_impl.h"
+
+#if defined(OS_WIN)
+#include <windows.h>
+#endif
+
+namespace cefsim {
+namespace {
+
+thread_local bool t_in_loop_work = false;
+
+// Looks for the switch that makes a process one of the engine's child processes.
+bool HasProcessType(const CefMainArgs& args) {
+#if defined(OS_WIN)
+  // The stand-in runs only on Linux; on Windows it reads the process's own command
+  // line, enough to tell a child process without running one.
+  (void)args;
+  const wchar_t* line = GetCommandLineW();
+  return line && std::wstring(line).find(L"--type=") != std::wstring::npos;
+#else
+  for (int i = 1; args.argv && i < args.argc; ++i) {
+    if (!args.argv[i])
+      continue;
+    std::string word = args.argv[i];
+    if (word == "--")
+      break;
+    if (word.compare(0, 7, "--type=") == 0)
+      return true;
+  }
+  return false;
+#endif
+}
+
+CefRefPtr<CommandLineImpl> CommandLineFrom(const CefMainArgs& args, const CefSettings& settings) {
+  CefRefPtr<CommandLineImpl> command_line = new CommandLineImpl();
+#if defined(OS_WIN)
+  (void)args;
+  if (!settings.command_line_args_disabled)
+    command_line->InitFromString(CefString(std::wstring(GetCommandLineW())));
+#else
+  if (settings.command_line_args_disabled) {
+    // The engine ignores the process's switches but still knows its program.
+    if (args.argv && args.argc > 0)
+      command_line->InitFromArgv(1, args.argv);
+  } else {
+    command_line->InitFromArgv(args.argc, args.argv);
+  }
+#endif
+  return command_line;
+}
+
+void DeliverContextInitialized() {
+  CefRefPtr<CefApp> app;
+  {
+    std::lock_guard<std::mutex> lock(EngineMutex());
+    if (!State().running())
+      return;
+    app = State().app;
+  }
+  CefRefPtr<CefBrowserProcessHandler> handler = app ? app->GetBrowserProcessHandler() : nullptr;
+  if (handler)
+    handler->OnContextInitialized();
+  std::lock_guard<std::mutex> lock(EngineMutex());
+  State().context_initialized = true;
+}
+
+}  // namespace
+}  // namespace cefsim
+
+using cefsim::EngineMutex;
+using cefsim::State;
+using cefsim::UiQueue;
+
+int CefExecuteProcess(const CefMainArgs& args,
+                      CefRefPtr<CefApp> application,
+                      void* /*windows_sandbox_info*/) {
+  int result = -1;
+  if (cefsim::HasProcessType(args)) {
+    // A child process. Its own work (the renderer) is not run yet: it asks for its
+    // handler as the engine does and ends at once with success.
+    CefRefPtr<CefRenderProcessHandler> handler =
+        application ? application->GetRenderProcessHandler() : nullptr;
+    result = 0;
+  }
+  std::lock_guard<std::mutex> lock(EngineMutex());
+  State().execute_process_called = true;
+  State().execute_process_result = result;
+  return result;
+}
+
+bool CefInitialize(const CefMainArgs& args,
+                   const CefSettings& settings,
+                   CefRefPtr<CefApp> application,
+                   void* /*windows_sandbox_info*/) {
+  {
+    std::lock_guard<std::mutex> lock(EngineMutex());
+    cefsim::EngineState& state = State();
+    ++state.initialize_calls;
+    // Without a UI thread of its own the stand-in cannot run a multi-threaded loop, so
+    // it refuses to start rather than run it on the wrong thread.
+    if (state.initialized || settings.multi_threaded_message_loop) {
+      state.last_initialize_succeeded = false;
+      return false;
+    }
+    state.initialized = true;
+    state.last_initialize_succeeded = true;
+    state.ui_thread = std::this_thread::get_id();
+    state.settings = settings;
+    state.app = application;
+  }
+  UiQueue().Open();
+
+  CefRefPtr<cefsim::CommandLineImpl> command_line = cefsim::CommandLineFrom(args, settings);
+  {
+    std::lock_guard<std::mutex> lock(EngineMutex());
+    State().global_command_line = command_line;
+  }
+  size_t initial_switches = command_line->Switches().size();
+  if (application)
+    application->OnBeforeCommandLineProcessing(CefString(), command_line);
+  command_line->SetReadOnly();
+  std::vector<cefsim::SwitchEntry> switches = command_line->Switches();
+
+  cefsim::SchemeRegistrarImpl registrar;
+  if (application)
+    application->OnRegisterCustomSchemes(&registrar);
+
+  {
+    std::lock_guard<std::mutex> lock(EngineMutex());
+    State().appended_switches.assign(switches.begin() + initial_switches, switches.end());
+    State().custom_schemes = registrar.schemes();
+  }
+  UiQueue().Post(cefsim::DeliverContextInitialized, cefsim::Clock::duration::zero());
+  return true;
+}
+
+void CefDoMessageLoopWork() {
+  {
+    std::lock_guard<std::mutex> lock(EngineMutex());
+    if (!State().running() || !State().on_ui_thread())
+      return;
+  }
+  // A nested call from inside a task does nothing: tasks never run inside each other.
+  if (cefsim::t_in_loop_work)
+    return;
+  cefsim::t_in_loop_work = true;
+  UiQueue().RunDueTasks();
+  cefsim::t_in_loop_work = false;
+}
+
+void CefRunMessageLoop() {
+  {
+    std::lock_guard<std::mutex> lock(EngineMutex());
+    if (!State().running() || !State().on_ui_thread())
+      return;
+    State().quit_requested = false;
+  }
+  for (;;) {
+    CefDoMessageLoopWork();
+    {
+      std::lock_guard<std::mutex> lock(EngineMutex());
+      if (State().quit_requested || !State().running())
+        return;
+    }
+    UiQueue().WaitForWork(cefsim::Clock::Now() + std::chrono::milliseconds(100));
+  }
+}
+
+void CefQuitMessageLoop() {
+  {
+    std::lock_guard<std::mutex> lock(EngineMutex());
+    State().quit_requested = true;
+  }
+  UiQueue().Wake();
+}
+
+void CefShutdown() {
+  CefRefPtr<CefApp> app;
+  CefRefPtr<cefsim::CommandLineImpl> command_line;
+  std::vector<cefsim::SchemeRegistration> factories;
+  {
+    std::lock_guard<std::mutex> lock(EngineMutex());
+    cefsim::EngineState& state = State();
+    if (!state.running() || !state.on_ui_thread())
+      return;
+    state.shut_down = true;
+    app = std::move(state.app);
+    command_line = std::move(state.global_command_line);
+    factories.swap(state.factories);
+  }
+  UiQueue().Close();
+  // The references go here, outside the lock: the last release runs client code.
+  factories.clear();
+  command_line = nullptr;
+  app = nullptr;
+}
+
+void CefEnableHighDPISupport() {
+  std::lock_guard<std::mutex> lock(EngineMutex());
+  State().high_dpi_support = true;
+}

@@ -33,13 +33,16 @@ class CefRequestHandler : public virtual CefBaseRefCounted {
                                 const CefString& /*target_url*/,
                                 WindowOpenDisposition /*target_disposition*/,
                                 bool /*user_gesture*/) { return false; }
-  virtual CefRefPtr<CefResourceRequestHandler> GetResourceRequestHandler(CefRefPtr<CefBrowser> /*browser*/,
-                                                                         CefRefPtr<CefFrame> /*frame*/,
-                                                                         CefRefPtr<CefRequest> /*request*/,
-                                                                         bool /*is_navigation*/,
-                                                                         bool /*is_download*/,
-                                                                         const CefString& /*request_initiator*/,
-                                                                         bool& /*disable_default_handling*/) { return nullptr; }
+  virtual CefRefPtr<CefResourceRequestHandler> GetResourceRequestHandler(
+      CefRefPtr<CefBrowser> /*browser*/,
+      CefRefPtr<CefFrame> /*frame*/,
+      CefRefPtr<CefRequest> /*request*/,
+      bool /*is_navigation*/,
+      bool /*is_download*/,
+      const CefString& /*request_initiator*/,
+      bool& /*disable_default_handling*/) {
+    return nullptr;
+  }
   virtual bool GetAuthCredentials(CefRefPtr<CefBrowser> /*browser*/,
                                   const CefString& /*origin_url*/,
                                   bool /*isProxy*/,
@@ -57,12 +60,15 @@ class CefRequestHandler : public virtual CefBaseRefCounted {
                                   const CefString& /*request_url*/,
                                   CefRefPtr<CefSSLInfo> /*ssl_info*/,
                                   CefRefPtr<CefRequestCallback> /*callback*/) { return false; }
-  virtual bool OnSelectClientCertificate(CefRefPtr<CefBrowser> /*browser*/,
-                                         bool /*isProxy*/,
-                                         const CefString& /*host*/,
-                                         int /*port*/,
-                                         const X509CertificateList& /*certificates*/,
-                                         CefRefPtr<CefSelectClientCertificateCallback> /*callback*/) { return false; }
+  virtual bool OnSelectClientCertificate(
+      CefRefPtr<CefBrowser> /*browser*/,
+      bool /*isProxy*/,
+      const CefString& /*host*/,
+      int /*port*/,
+      const X509CertificateList& /*certificates*/,
+      CefRefPtr<CefSelectClientCertificateCallback> /*callback*/) {
+    return false;
+  }
   virtual void OnPluginCrashed(CefRefPtr<CefBrowser> /*browser*/,
                                const CefString& /*plugin_path*/) {}
   virtual void OnRenderViewReady(CefRefPtr<CefBrowser> /*browser*/) {}

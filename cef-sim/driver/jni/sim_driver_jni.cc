@@ -94,8 +94,8 @@ JNIEXPORT jboolean JNICALL Java_com_velmor_brivon_sim_SimDriver_lastInitializeSu
   return driver::LastInitializeSucceeded();
 }
 
-JNIEXPORT jobjectArray JNICALL Java_com_velmor_brivon_sim_SimDriver_initSettingsSnapshot(JNIEnv* env,
-                                                                                         jclass) {
+JNIEXPORT jobjectArray JNICALL
+Java_com_velmor_brivon_sim_SimDriver_initSettingsSnapshot(JNIEnv* env, jclass) {
   CefSettings s = driver::InitSettings();
   // The order matches SimDriver.InitSettings.
   jintArray ints = IntArray(env, {s.no_sandbox, s.windowless_rendering_enabled,
@@ -105,9 +105,11 @@ JNIEXPORT jobjectArray JNICALL Java_com_velmor_brivon_sim_SimDriver_initSettings
   jclass string_class = env->FindClass("java/lang/String");
   if (!ints || !string_class)
     return nullptr;
-  const cef_string_t* strings[] = {&s.log_file,  &s.browser_subprocess_path, &s.accept_language_list,
-                                   &s.cache_path, &s.locale,                  &s.root_cache_path,
-                                   &s.user_agent, &s.resources_dir_path,      &s.locales_dir_path};
+  const cef_string_t* strings[] = {
+      &s.log_file,        &s.browser_subprocess_path, &s.accept_language_list,
+      &s.cache_path,      &s.locale,                  &s.root_cache_path,
+      &s.user_agent,      &s.resources_dir_path,      &s.locales_dir_path,
+  };
   const jsize count = static_cast<jsize>(sizeof(strings) / sizeof(strings[0]));
   jobjectArray texts = env->NewObjectArray(count, string_class, nullptr);
   env->DeleteLocalRef(string_class);
@@ -180,7 +182,8 @@ JNIEXPORT jobjectArray JNICALL Java_com_velmor_brivon_sim_SimDriver_factoriesSna
   return ObjectArray(env, {schemes, domains, identity_array});
 }
 
-JNIEXPORT jboolean JNICALL Java_com_velmor_brivon_sim_SimDriver_contextInitialized(JNIEnv*, jclass) {
+JNIEXPORT jboolean JNICALL Java_com_velmor_brivon_sim_SimDriver_contextInitialized(JNIEnv*,
+                                                                                   jclass) {
   return driver::ContextInitialized();
 }
 

@@ -21,7 +21,10 @@ public final class SimDriver {
         System.load(path);
     }
 
-    /** The settings handed to the successful {@code CefInitialize}; zeros and empty strings before it. */
+    /**
+     * The settings handed to the successful {@code CefInitialize}; zeros and empty strings
+     * before it.
+     */
     public static final class InitSettings {
         public final int noSandbox;
         public final int windowlessRenderingEnabled;

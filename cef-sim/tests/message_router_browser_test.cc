@@ -215,6 +215,16 @@ TEST_F(MessageRouterBrowserTest, RemovingAHandlerCancelsItsQueriesAndTellsThePag
             std::vector<std::string>{"javaQueryMsg 3 4 false -1 'The query has been canceled'"});
 }
 
+TEST_F(MessageRouterBrowserTest, AnAnswerAfterTheRouterIsReleasedIsDropped) {
+  RecordingHandler handler(true);
+  router->AddHandler(&handler, false);
+  Query(1, 1, "q", false);
+  router = nullptr;
+  handler.callbacks[0]->Success("too late");
+  CefDoMessageLoopWork();
+  EXPECT_TRUE(frame->sent.empty());
+}
+
 TEST(MessageRouterConfigTest, DefaultsAndEmptyNames) {
   CefMessageRouterConfig config;
   EXPECT_EQ(config.js_query_function.ToString(), "cefQuery");

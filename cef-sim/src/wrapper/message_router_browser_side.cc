@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <utility>
@@ -21,16 +22,22 @@ constexpr char kCanceledMessage[] = "The query has been canceled";
 
 class BrowserRouter;
 
+// How a query's callback finds its router without keeping it alive: pending queries
+// hold their callbacks, so a counted reference back would keep a released router and
+// its queries alive for ever. Read and cleared on the UI thread only.
+struct RouterLink {
+  BrowserRouter* router = nullptr;
+};
+
 class QueryCallback : public CefMessageRouterBrowserSide::Callback {
  public:
-  QueryCallback(CefRefPtr<BrowserRouter> router, int64 query_id, bool persistent)
-      : router_(router), query_id_(query_id), persistent_(persistent) {}
+  QueryCallback(std::shared_ptr<RouterLink> link, int64 query_id, bool persistent)
+      : link_(std::move(link)), query_id_(query_id), persistent_(persistent) {}
 
-  // Lets go of the router: the query has ended or was cancelled; later answers do nothing.
+  // The query has ended or was cancelled; later answers do nothing.
   void Detach() {
-    CefRefPtr<BrowserRouter> router;
     std::lock_guard<std::mutex> lock(mutex_);
-    router.swap(router_);
+    attached_ = false;
   }
 
   // CefMessageRouterBrowserSide::Callback methods:
@@ -38,18 +45,18 @@ class QueryCallback : public CefMessageRouterBrowserSide::Callback {
   void Failure(int error_code, const CefString& error_message) override;
 
  private:
-  // The router to answer through, or null when this answer must be dropped; the last
-  // answer a query takes detaches the callback.
-  CefRefPtr<BrowserRouter> Take(bool last) {
+  // False when this answer must be dropped; the last answer a query takes detaches it.
+  bool Take(bool last) {
     std::lock_guard<std::mutex> lock(mutex_);
-    CefRefPtr<BrowserRouter> router = router_;
+    bool attached = attached_;
     if (last)
-      router_ = nullptr;
-    return router;
+      attached_ = false;
+    return attached;
   }
 
   std::mutex mutex_;
-  CefRefPtr<BrowserRouter> router_;
+  bool attached_ = true;
+  const std::shared_ptr<RouterLink> link_;
   const int64 query_id_;
   const bool persistent_;
 
@@ -60,7 +67,10 @@ class BrowserRouter : public CefMessageRouterBrowserSide {
  public:
   explicit BrowserRouter(const CefMessageRouterConfig& config)
       : query_message_(config.js_query_function.ToString() + "Msg"),
-        cancel_message_(config.js_cancel_function.ToString() + "Msg") {}
+        cancel_message_(config.js_cancel_function.ToString() + "Msg"),
+        link_(std::make_shared<RouterLink>()) {
+    link_->router = this;
+  }
 
   void DeliverSuccess(int64 query_id, const CefString& response) {
     auto it = pending_.find(query_id);
@@ -167,7 +177,11 @@ class BrowserRouter : public CefMessageRouterBrowserSide {
     CefRefPtr<QueryCallback> callback;
   };
 
-  ~BrowserRouter() override = default;
+  ~BrowserRouter() override {
+    link_->router = nullptr;
+    for (auto& entry : pending_)
+      entry.second.callback->Detach();
+  }
 
   bool Contains(Handler* handler) const {
     return std::find(handlers_.begin(), handlers_.end(), handler) != handlers_.end();
@@ -186,7 +200,7 @@ class BrowserRouter : public CefMessageRouterBrowserSide {
                       bool persistent) {
     const int64 query_id = next_query_id_++;
     Query query{browser, browser->GetIdentifier(), frame, context_id, request_id, persistent,
-                nullptr, new QueryCallback(this, query_id, persistent)};
+                nullptr, new QueryCallback(link_, query_id, persistent)};
     pending_[query_id] = query;
     // Handlers may add or remove handlers while they are asked; ask those of the moment.
     std::vector<Handler*> handlers = handlers_;
@@ -259,26 +273,36 @@ class BrowserRouter : public CefMessageRouterBrowserSide {
   std::vector<Handler*> handlers_;
   std::map<int64, Query> pending_;
   int64 next_query_id_ = 1;
+  const std::shared_ptr<RouterLink> link_;
 };
 
-void QueryCallback::Success(const CefString& response) {
-  CefRefPtr<BrowserRouter> router = Take(!persistent_);
-  if (!router)
-    return;
-  const int64 query_id = query_id_;
-  CefPostTask(TID_UI, new ClosureTask([router, query_id, response] {
-                router->DeliverSuccess(query_id, response);
+// Runs on the UI thread, where the router is also released, so the link cannot change
+// under it; the reference keeps the router while the answer is sent.
+template <class Deliver>
+void PostToRouter(std::shared_ptr<RouterLink> link, Deliver deliver) {
+  CefPostTask(TID_UI, new ClosureTask([link, deliver] {
+                CefRefPtr<BrowserRouter> router = link->router;
+                if (router)
+                  deliver(router.get());
               }));
 }
 
-void QueryCallback::Failure(int error_code, const CefString& error_message) {
-  CefRefPtr<BrowserRouter> router = Take(true);
-  if (!router)
+void QueryCallback::Success(const CefString& response) {
+  if (!Take(!persistent_))
     return;
   const int64 query_id = query_id_;
-  CefPostTask(TID_UI, new ClosureTask([router, query_id, error_code, error_message] {
-                router->DeliverFailure(query_id, error_code, error_message);
-              }));
+  PostToRouter(link_, [query_id, response](BrowserRouter* router) {
+    router->DeliverSuccess(query_id, response);
+  });
+}
+
+void QueryCallback::Failure(int error_code, const CefString& error_message) {
+  if (!Take(true))
+    return;
+  const int64 query_id = query_id_;
+  PostToRouter(link_, [query_id, error_code, error_message](BrowserRouter* router) {
+    router->DeliverFailure(query_id, error_code, error_message);
+  });
 }
 
 }  // namespace

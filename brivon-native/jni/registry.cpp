@@ -14,6 +14,7 @@ GlobalRef g_download_item_class;
 
 GlobalRef& Slot(HandlerSlot slot) { return g_slots[static_cast<size_t>(slot)]; }
 
+#if !defined(BRIVON_LEGACY)
 void TakeDownloadItemClass(JNIEnv* env) {
   g_download_item_class.Release(env);
   LocalRef<jclass> cls(env, env->FindClass(kDownloadItemClassName));
@@ -23,6 +24,7 @@ void TakeDownloadItemClass(JNIEnv* env) {
   }
   g_download_item_class.Reset(env, cls.get());
 }
+#endif
 
 }  // namespace
 

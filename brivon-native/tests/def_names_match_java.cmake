@@ -2,6 +2,7 @@
 # class's native method needs: a wrong argument type in either place breaks the binding on a
 # 32-bit JVM, which looks natives up by that name.
 #   cmake -DDEF=<brivon.def> -DJAVA_NAMES=<list made from CefLib> -P def_names_match_java.cmake
+cmake_policy(SET CMP0057 NEW)
 file(STRINGS ${DEF} def_lines REGEX "^[ \t]+_Java_")
 file(STRINGS ${JAVA_NAMES} java_names)
 set(def_names "")

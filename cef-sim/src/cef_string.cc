@@ -10,13 +10,9 @@
 
 namespace {
 
-void FreeUtf16(char16* str) {
-  delete[] str;
-}
-void FreeUtf8(char* str) {
-  delete[] str;
-}
-void FreeWide(wchar_t* str) {
+// The dtor of every buffer these functions allocate.
+template <class Char>
+void FreeBuffer(Char* str) {
   delete[] str;
 }
 
@@ -33,6 +29,26 @@ void SetOwned(const std::u16string& text, cef_string_utf16_t* output) {
   cef_string_utf16_set(reinterpret_cast<const char16*>(text.data()), text.size(), output, 1);
 }
 
+// Works for the three string structs alike; they differ only in their character type.
+template <class Str>
+void ClearString(Str* str) {
+  if (!str)
+    return;
+  if (str->str && str->dtor)
+    str->dtor(str->str);
+  str->str = nullptr;
+  str->length = 0;
+  str->dtor = nullptr;
+}
+
+template <class Str, class Char>
+void SetCopy(const std::basic_string<Char>& text, Str* output) {
+  ClearString(output);
+  output->str = CopyOf(text.data(), text.size());
+  output->length = text.size();
+  output->dtor = FreeBuffer<Char>;
+}
+
 }  // namespace
 
 extern "C" {
@@ -45,7 +61,7 @@ int cef_string_utf16_set(const char16* src, size_t src_len, cef_string_utf16_t* 
   if (src && src_len > 0) {
     if (copy) {
       next.str = CopyOf(src, src_len);
-      next.dtor = FreeUtf16;
+      next.dtor = FreeBuffer<char16>;
     } else {
       next.str = const_cast<char16*>(src);
     }
@@ -57,13 +73,7 @@ int cef_string_utf16_set(const char16* src, size_t src_len, cef_string_utf16_t* 
 }
 
 void cef_string_utf16_clear(cef_string_utf16_t* str) {
-  if (!str)
-    return;
-  if (str->str && str->dtor)
-    str->dtor(str->str);
-  str->str = nullptr;
-  str->length = 0;
-  str->dtor = nullptr;
+  ClearString(str);
 }
 
 int cef_string_utf16_cmp(const cef_string_utf16_t* str1, const cef_string_utf16_t* str2) {
@@ -95,10 +105,7 @@ int cef_string_utf16_to_utf8(const char16* src, size_t src_len, cef_string_utf8_
     return 0;
   std::string text;
   bool clean = cefsim::Utf16ToUtf8(reinterpret_cast<const char16_t*>(src), src_len, &text);
-  cef_string_utf8_clear(output);
-  output->str = CopyOf(text.data(), text.size());
-  output->length = text.size();
-  output->dtor = FreeUtf8;
+  SetCopy(text, output);
   return clean ? 1 : 0;
 }
 
@@ -116,10 +123,7 @@ int cef_string_utf16_to_wide(const char16* src, size_t src_len, cef_string_wide_
     return 0;
   std::wstring text;
   bool clean = cefsim::Utf16ToWide(reinterpret_cast<const char16_t*>(src), src_len, &text);
-  cef_string_wide_clear(output);
-  output->str = CopyOf(text.data(), text.size());
-  output->length = text.size();
-  output->dtor = FreeWide;
+  SetCopy(text, output);
   return clean ? 1 : 0;
 }
 
@@ -140,23 +144,11 @@ int cef_string_ascii_to_utf16(const char* src, size_t src_len, cef_string_utf16_
 }
 
 void cef_string_utf8_clear(cef_string_utf8_t* str) {
-  if (!str)
-    return;
-  if (str->str && str->dtor)
-    str->dtor(str->str);
-  str->str = nullptr;
-  str->length = 0;
-  str->dtor = nullptr;
+  ClearString(str);
 }
 
 void cef_string_wide_clear(cef_string_wide_t* str) {
-  if (!str)
-    return;
-  if (str->str && str->dtor)
-    str->dtor(str->str);
-  str->str = nullptr;
-  str->length = 0;
-  str->dtor = nullptr;
+  ClearString(str);
 }
 
 cef_string_userfree_utf16_t cef_string_userfree_utf16_alloc(void) {

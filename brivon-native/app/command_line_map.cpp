@@ -76,6 +76,7 @@ void AppendSwitchesFromMap(CefRefPtr<CefCommandLine> command_line) {
     if (failed() || !more) return;
     LocalRef<jobject> entry(env, env->CallObjectMethod(iterator.get(), methods.next));
     if (failed()) return;
+    if (!entry) continue;  // a map of the client's own making may yield null entries
     LocalRef<jobject> key(env, env->CallObjectMethod(entry.get(), methods.get_key));
     if (failed()) return;
     LocalRef<jobject> value(env, env->CallObjectMethod(entry.get(), methods.get_value));

@@ -63,12 +63,13 @@ class ThrowingCommandLinesTest {
     }
 
     @Test
-    @DisplayName("an exception from the map reaches the caller of init; the switches read before it stay, non-text entries are passed over")
+    @DisplayName("an exception from the map reaches the caller of init; the switches read before it stay, non-text and null entries are passed over")
     void exceptionWhileReadingTheMap() {
         Engine.load(false);
         List<Map.Entry<Object, Object>> entries = new ArrayList<>();
         entries.add(new SimpleEntry<>("first", null));
         entries.add(new SimpleEntry<>(42, "not a switch name"));
+        entries.add(null);
         entries.add(new SimpleEntry<>("port", 8080));
         entries.add(new SimpleEntry<>("second", "value"));
         CefSettings settings = Engine.settings();

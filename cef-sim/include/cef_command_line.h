@@ -7,7 +7,8 @@
 #include "include/cef_base.h"
 
 // A process command line: the program, switches ("--name" or "--name=value") and plain
-// arguments. Switch names are given without their leading dashes.
+// arguments. A switch name may be given with its prefix ("--", "-" or "/") or without
+// it; the engine lower-cases it and looks switches up by the name without the prefix.
 class CefCommandLine : public virtual CefBaseRefCounted {
  public:
   typedef std::vector<CefString> ArgumentList;

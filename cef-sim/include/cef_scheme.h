@@ -25,8 +25,8 @@ class CefSchemeHandlerFactory : public virtual CefBaseRefCounted {
 };
 
 // Offers requests whose scheme (and, for a standard scheme, host) match to factory; an
-// empty domain_name matches every host. The engine keeps factory until
-// CefClearSchemeHandlerFactories or CefShutdown.
+// empty domain_name matches every host. The engine keeps factory until it is replaced,
+// CefClearSchemeHandlerFactories or CefShutdown; a null factory removes the registration.
 bool CefRegisterSchemeHandlerFactory(const CefString& scheme_name,
                                      const CefString& domain_name,
                                      CefRefPtr<CefSchemeHandlerFactory> factory);

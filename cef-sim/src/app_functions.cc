@@ -4,8 +4,8 @@
 // CefRunMessageLoop and CefShutdown do their work only there. CefQuitMessageLoop and
 // CefEnableHighDPISupport may come from any thread.
 
+#include <algorithm>
 #include <string>
-#include <utility>
 
 #include "include/cef_app.h"
 #include "src/engine.h"
@@ -126,11 +126,13 @@ bool CefInitialize(const CefMainArgs& args,
     std::lock_guard<std::mutex> lock(EngineMutex());
     State().global_command_line = command_line;
   }
-  size_t initial_switches = command_line->Switches().size();
   if (application)
     application->OnBeforeCommandLineProcessing(CefString(), command_line);
   command_line->SetReadOnly();
   std::vector<cefsim::SwitchEntry> switches = command_line->Switches();
+  switches.erase(std::remove_if(switches.begin(), switches.end(),
+                                [](const cefsim::SwitchEntry& s) { return !s.appended; }),
+                 switches.end());
 
   cefsim::SchemeRegistrarImpl registrar;
   if (application)
@@ -138,7 +140,7 @@ bool CefInitialize(const CefMainArgs& args,
 
   {
     std::lock_guard<std::mutex> lock(EngineMutex());
-    State().appended_switches.assign(switches.begin() + initial_switches, switches.end());
+    State().appended_switches = switches;
     State().custom_schemes = registrar.schemes();
   }
   UiQueue().Post(cefsim::DeliverContextInitialized, cefsim::Clock::duration::zero());
@@ -195,8 +197,9 @@ void CefShutdown() {
     if (!state.running() || !state.on_ui_thread())
       return;
     state.shut_down = true;
-    app = std::move(state.app);
-    command_line = std::move(state.global_command_line);
+    // Swapped, not moved: the engine's references copy on a move.
+    app.swap(state.app);
+    command_line.swap(state.global_command_line);
     factories.swap(state.factories);
   }
   UiQueue().Close();

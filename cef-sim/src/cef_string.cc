@@ -130,15 +130,11 @@ int cef_string_utf16_to_wide(const char16* src, size_t src_len, cef_string_wide_
 int cef_string_ascii_to_utf16(const char* src, size_t src_len, cef_string_utf16_t* output) {
   if (!output)
     return 0;
+  // The engine checks for ASCII only in debug builds and widens each char as it is, and
+  // char is signed in its Windows build: a byte from 0x80 up becomes 0xFF80 to 0xFFFF.
   std::u16string text;
-  for (size_t i = 0; i < src_len; ++i) {
-    auto c = static_cast<unsigned char>(src[i]);
-    if (c >= 0x80) {
-      cef_string_utf16_clear(output);
-      return 0;
-    }
-    text.push_back(static_cast<char16_t>(c));
-  }
+  for (size_t i = 0; src && i < src_len; ++i)
+    text.push_back(static_cast<char16_t>(static_cast<signed char>(src[i])));
   SetOwned(text, output);
   return 1;
 }

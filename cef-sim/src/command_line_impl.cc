@@ -1,17 +1,45 @@
 #include "src/command_line_impl.h"
 
+#include <algorithm>
+#include <iterator>
+#include <map>
 #include <string>
+
+#include "src/lower_ascii.h"
 
 namespace cefsim {
 namespace {
 
-// Dashes that introduce a switch: "--" and, as on POSIX, a single "-".
-size_t SwitchPrefixLength(const std::string& word) {
-  if (word.size() > 2 && word.compare(0, 2, "--") == 0)
-    return 2;
-  if (word.size() > 1 && word[0] == '-' && word[1] != '-')
-    return 1;
+// What starts a switch on Windows, longest first so that "--a" is not read as "-" "-a".
+constexpr const char* kSwitchPrefixes[] = {"--", "-", "/"};
+
+size_t PrefixLength(const std::string& word) {
+  for (const char* prefix : kSwitchPrefixes) {
+    if (word.compare(0, std::char_traits<char>::length(prefix), prefix) == 0)
+      return std::char_traits<char>::length(prefix);
+  }
   return 0;
+}
+
+// A word of a command line is a switch when a prefix starts it and something follows.
+bool IsSwitchWord(const std::string& word) {
+  size_t prefix = PrefixLength(word);
+  return prefix > 0 && prefix < word.size();
+}
+
+// The white space the engine trims from each word it reads: what the wide-character
+// string functions count as white space, Unicode spaces and line separators included.
+bool IsWhitespace(char16 c) {
+  return (c >= 0x09 && c <= 0x0D) || c == 0x20 || c == 0x85 || c == 0xA0 || c == 0x1680 ||
+         (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F ||
+         c == 0x205F || c == 0x3000;
+}
+
+std::string Trimmed(const CefString& word) {
+  base::string16 text = word.ToString16();
+  auto first = std::find_if_not(text.begin(), text.end(), IsWhitespace);
+  auto last = std::find_if_not(text.rbegin(), std::make_reverse_iterator(first), IsWhitespace);
+  return CefString(base::string16(first, last.base())).ToString();
 }
 
 std::string Quoted(const std::string& word) {
@@ -106,22 +134,21 @@ void CommandLineImpl::InitFromList(const std::vector<CefString>& argv) {
   arguments_.clear();
   bool switches_done = false;
   for (size_t i = 1; i < argv.size(); ++i) {
-    std::string word = argv[i].ToString();
+    std::string word = Trimmed(argv[i]);
     if (!switches_done && word == "--") {
       switches_done = true;
       continue;
     }
-    size_t prefix = switches_done ? 0 : SwitchPrefixLength(word);
-    if (prefix == 0) {
-      arguments_.push_back(argv[i]);
+    if (switches_done || !IsSwitchWord(word)) {
+      arguments_.push_back(CefString(word));
       continue;
     }
-    size_t equals = word.find('=', prefix);
+    size_t equals = word.find('=');
     if (equals == std::string::npos)
-      AddSwitchLocked(CefString(word.substr(prefix)), false, CefString());
+      AddSwitchLocked(CefString(word), false, CefString(), false);
     else
-      AddSwitchLocked(CefString(word.substr(prefix, equals - prefix)), true,
-                      CefString(word.substr(equals + 1)));
+      AddSwitchLocked(CefString(word.substr(0, equals)), true, CefString(word.substr(equals + 1)),
+                      false);
   }
 }
 
@@ -129,7 +156,7 @@ void CommandLineImpl::Reset() {
   std::lock_guard<std::mutex> lock(mutex_);
   if (read_only_)
     return;
-  head_ = {CefString()};
+  head_.resize(1);
   switches_.clear();
   arguments_.clear();
 }
@@ -137,24 +164,26 @@ void CommandLineImpl::Reset() {
 std::vector<CefString> CommandLineImpl::ArgvLocked() const {
   std::vector<CefString> argv = head_;
   for (const SwitchEntry& s : switches_) {
-    std::string word = "--" + s.name.ToString();
-    if (s.has_value)
+    std::string word = s.prefix.ToString() + s.name.ToString();
+    if (!s.value.empty())
       word += "=" + s.value.ToString();
     argv.push_back(CefString(word));
   }
   // An argument that looks like a switch would be read as one without the separator.
   bool need_separator = false;
   for (const CefString& a : arguments_)
-    need_separator |= SwitchPrefixLength(a.ToString()) > 0 || a.ToString() == "--";
+    need_separator |= IsSwitchWord(a.ToString()) || a.ToString() == "--";
   if (need_separator)
     argv.push_back(CefString("--"));
   argv.insert(argv.end(), arguments_.begin(), arguments_.end());
   return argv;
 }
 
+// The three getters add to what the caller's container holds, as the engine's do.
 void CommandLineImpl::GetArgv(std::vector<CefString>& argv) {
   std::lock_guard<std::mutex> lock(mutex_);
-  argv = ArgvLocked();
+  std::vector<CefString> words = ArgvLocked();
+  argv.insert(argv.end(), words.begin(), words.end());
 }
 
 CefString CommandLineImpl::GetCommandLineString() {
@@ -202,28 +231,36 @@ CefString CommandLineImpl::GetSwitchValue(const CefString& name) {
   return CefString();
 }
 
+// A name the caller's map already holds keeps the caller's value: the engine inserts.
 void CommandLineImpl::GetSwitches(SwitchMap& switches) {
   std::lock_guard<std::mutex> lock(mutex_);
-  switches.clear();
+  SwitchMap own;
   for (const SwitchEntry& s : switches_)
-    switches[s.name] = s.value;
+    own[s.name] = s.value;
+  switches.insert(own.begin(), own.end());
 }
 
+// A name that is only a prefix, or nothing, is dropped: the engine would write a bare
+// prefix, which as "--" ends the switches of the line.
 void CommandLineImpl::AddSwitchLocked(const CefString& name, bool has_value,
-                                      const CefString& value) {
-  if (read_only_ || name.empty())
+                                      const CefString& value, bool appended) {
+  std::string word = LowerAscii(name).ToString();
+  size_t prefix = PrefixLength(word);
+  if (read_only_ || prefix == word.size())
     return;
-  switches_.push_back(SwitchEntry{name, has_value, has_value ? value : CefString()});
+  switches_.push_back(SwitchEntry{CefString(word.substr(prefix)),
+                                  CefString(prefix ? word.substr(0, prefix) : "--"), has_value,
+                                  has_value ? value : CefString(), appended});
 }
 
 void CommandLineImpl::AppendSwitch(const CefString& name) {
   std::lock_guard<std::mutex> lock(mutex_);
-  AddSwitchLocked(name, false, CefString());
+  AddSwitchLocked(name, false, CefString(), true);
 }
 
 void CommandLineImpl::AppendSwitchWithValue(const CefString& name, const CefString& value) {
   std::lock_guard<std::mutex> lock(mutex_);
-  AddSwitchLocked(name, true, value);
+  AddSwitchLocked(name, true, value, true);
 }
 
 bool CommandLineImpl::HasArguments() {
@@ -233,7 +270,7 @@ bool CommandLineImpl::HasArguments() {
 
 void CommandLineImpl::GetArguments(ArgumentList& arguments) {
   std::lock_guard<std::mutex> lock(mutex_);
-  arguments = arguments_;
+  arguments.insert(arguments.end(), arguments_.begin(), arguments_.end());
 }
 
 void CommandLineImpl::AppendArgument(const CefString& argument) {

@@ -8,16 +8,20 @@
 
 namespace cefsim {
 
-// One switch as it was appended; a name may appear more than once, the last one wins
-// for look-ups.
+// One switch as the engine keeps it; a name may appear more than once, the last one
+// wins for look-ups.
 struct SwitchEntry {
-  CefString name;
-  bool has_value;
+  CefString name;    // lower-cased and without its prefix: what look-ups match
+  CefString prefix;  // "--", "-" or "/", as the switch was given; "--" for a bare name
+  bool has_value;    // given with a value, even an empty one
   CefString value;
+  bool appended;     // by AppendSwitch or AppendSwitchWithValue, not read from a line
 };
 
-// A command line that keeps its switches in the order they were given, with and
-// without values, so that the driver can report exactly what a client appended.
+// A command line under the engine's Windows rules, whatever the platform: names are
+// lower-cased, "--", "-" and "/" start a switch, and a switch with an empty value is
+// written bare. It keeps its switches in the order they were given, so that the driver
+// can report what a client appended.
 class CommandLineImpl : public CefCommandLine {
  public:
   CommandLineImpl() = default;
@@ -50,7 +54,8 @@ class CommandLineImpl : public CefCommandLine {
 
  private:
   void InitFromList(const std::vector<CefString>& argv);
-  void AddSwitchLocked(const CefString& name, bool has_value, const CefString& value);
+  void AddSwitchLocked(const CefString& name, bool has_value, const CefString& value,
+                       bool appended);
   std::vector<CefString> ArgvLocked() const;
 
   mutable std::mutex mutex_;

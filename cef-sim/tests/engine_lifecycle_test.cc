@@ -69,6 +69,33 @@ TEST(EngineLifecycleTest, StartUpCallbacksRunInsideInitializeAndContextInALaterP
   EXPECT_TRUE(CefCommandLine::GetGlobalCommandLine()->IsReadOnly());
 }
 
+TEST(EngineLifecycleTest, AppendedSwitchesAreTheApplicationsOwnAsTheEngineKeepsThem) {
+  char program[] = "prog";
+  char own[] = "--From-Process";
+  char* argv[] = {program, own};
+  CefRefPtr<RecordingApp> app = new RecordingApp();
+  app->on_command_line = [](CefRefPtr<CefCommandLine> command_line) {
+    EXPECT_TRUE(command_line->HasSwitch("from-process"));
+    command_line->AppendSwitch("kept-out");
+    command_line->Reset();
+    command_line->AppendSwitch("--Disable-GPU");
+    command_line->AppendSwitchWithValue("Lang", "DE");
+  };
+  CefSettings settings;
+  ASSERT_TRUE(CefInitialize(CefMainArgs(2, argv), settings, app, nullptr));
+
+  std::vector<std::string> seen;
+  for (const driver::Switch& s : driver::AppendedSwitches())
+    seen.push_back(s.has_value ? s.name.ToString() + "=" + s.value.ToString() : s.name.ToString());
+  EXPECT_EQ(seen, (std::vector<std::string>{"disable-gpu", "lang=DE"}))
+      << "what the process had and what the application reset is not reported";
+  CefRefPtr<CefCommandLine> global = CefCommandLine::GetGlobalCommandLine();
+  EXPECT_EQ(global->GetProgram().ToString(), "prog");
+  EXPECT_FALSE(global->HasSwitch("from-process"));
+  EXPECT_TRUE(global->HasSwitch("disable-gpu"));
+  CefShutdown();
+}
+
 TEST(EngineLifecycleTest, SecondInitializeFailsWithoutAskingItsApplication) {
   CefRefPtr<RecordingApp> first = new RecordingApp();
   ASSERT_TRUE(StartEngine(first));

@@ -28,12 +28,32 @@ TEST(CefRefPtrTest, TheLastReferenceDeletesTheObject) {
       CefRefPtr<Counted> b = a;
       EXPECT_FALSE(a->HasOneRef());
       CefRefPtr<Counted> c = std::move(b);
-      EXPECT_FALSE(b);
       EXPECT_EQ(c, a);
     }
     EXPECT_TRUE(a->HasOneRef());
     EXPECT_EQ(deleted, 0);
   }
+  EXPECT_EQ(deleted, 1);
+}
+
+TEST(CefRefPtrTest, MovingCopiesAndTheSourceKeepsItsReference) {
+  int deleted = 0;
+  CefRefPtr<Derived> source = new Derived(&deleted);
+  CefRefPtr<Counted> constructed(std::move(source));
+  CefRefPtr<Counted> assigned;
+  assigned = std::move(source);
+  CefRefPtr<CefBaseRefCounted> converted;
+  converted = std::move(constructed);
+  EXPECT_EQ(source, assigned);
+  EXPECT_EQ(constructed, assigned);
+  EXPECT_EQ(converted.get(), static_cast<CefBaseRefCounted*>(source.get()));
+
+  source = nullptr;
+  constructed = nullptr;
+  assigned = nullptr;
+  EXPECT_EQ(deleted, 0) << "each copy held a reference of its own";
+  EXPECT_TRUE(converted->HasOneRef());
+  converted = nullptr;
   EXPECT_EQ(deleted, 1);
 }
 

@@ -97,12 +97,46 @@ TEST(CefStringTest, UserFreeHandOverKeepsTheText) {
   EXPECT_EQ(back.ToString(), std::string("keep\0me", 7));
 }
 
-TEST(CefStringTest, MovingFromAStructureWrapperCopies) {
+TEST(CefStringTest, MovingCopiesAndTheSourceKeepsItsText) {
+  CefString owned("kept");
+  CefString constructed(std::move(owned));
+  CefString assigned;
+  assigned = std::move(owned);
+  EXPECT_EQ(constructed.ToString(), "kept");
+  EXPECT_EQ(assigned.ToString(), "kept");
+  EXPECT_EQ(owned.ToString(), "kept");
+  EXPECT_NE(owned.c_str(), assigned.c_str()) << "each has a buffer of its own";
+
   CefSettings settings;
   CefString(&settings.locale) = "de";
-  CefString moved(std::move(CefString(&settings.locale)));
-  EXPECT_EQ(moved.ToString(), "de");
+  CefString wrapper(&settings.locale);
+  CefString moved(std::move(wrapper));
+  moved = "fr";
   EXPECT_EQ(CefString(&settings.locale).ToString(), "de") << "the structure keeps its text";
+}
+
+TEST(CefStringTest, AsciiConversionWidensEveryByteAsTheEnginesSignedChar) {
+  const struct {
+    const char* what;
+    std::string bytes;
+    std::u16string units;
+  } cases[] = {
+      {"ASCII", "az~", u"az~"},
+      {"NUL", std::string("a\0b", 3), std::u16string(u"a\0b", 3)},
+      {"Latin-1 byte", "\xE9", u"\xFFE9"},
+      {"UTF-8 sequence, byte by byte", "\xC3\xA9", u"\xFFC3\xFFA9"},
+      {"lowest and highest high byte", "\x80\xFF", u"\xFF80\xFFFF"},
+  };
+  for (const auto& c : cases) {
+    cef_string_utf16_t out = {};
+    EXPECT_EQ(cef_string_ascii_to_utf16(c.bytes.data(), c.bytes.size(), &out), 1) << c.what;
+    EXPECT_EQ(std::u16string(reinterpret_cast<const char16_t*>(out.str), out.length), c.units)
+        << c.what;
+    cef_string_utf16_clear(&out);
+  }
+  CefString from_ascii;
+  EXPECT_TRUE(from_ascii.FromASCII("A\xE9"));
+  EXPECT_EQ(Units(from_ascii), std::u16string(u"A\xFFE9"));
 }
 
 }  // namespace

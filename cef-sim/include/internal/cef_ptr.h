@@ -6,7 +6,9 @@
 
 // Counted reference to an object with AddRef() and Release(). Only what both this
 // stand-in and the engine offer is here: comparisons go through get() or nullptr, and
-// there is no implicit conversion to the raw pointer.
+// there is no implicit conversion to the raw pointer. As in the engine, there are no
+// move operations: std::move of a reference copies it, and the source still holds the
+// object.
 template <class T>
 class CefRefPtr {
  public:
@@ -19,11 +21,8 @@ class CefRefPtr {
       ptr_->AddRef();
   }
   CefRefPtr(const CefRefPtr<T>& r) : CefRefPtr(r.ptr_) {}
-  CefRefPtr(CefRefPtr<T>&& r) noexcept : ptr_(r.ptr_) { r.ptr_ = nullptr; }
   template <typename U>
   CefRefPtr(const CefRefPtr<U>& r) : CefRefPtr(r.get()) {}
-  template <typename U>
-  CefRefPtr(CefRefPtr<U>&& r) noexcept : ptr_(r.release_raw()) {}
 
   ~CefRefPtr() {
     if (ptr_)
@@ -47,35 +46,14 @@ class CefRefPtr {
   }
   CefRefPtr<T>& operator=(std::nullptr_t) { return *this = static_cast<T*>(nullptr); }
   CefRefPtr<T>& operator=(const CefRefPtr<T>& r) { return *this = r.ptr_; }
-  CefRefPtr<T>& operator=(CefRefPtr<T>&& r) noexcept {
-    CefRefPtr<T> moved(std::move(r));
-    swap(moved);
-    return *this;
-  }
   template <typename U>
   CefRefPtr<T>& operator=(const CefRefPtr<U>& r) {
     return *this = r.get();
-  }
-  template <typename U>
-  CefRefPtr<T>& operator=(CefRefPtr<U>&& r) {
-    CefRefPtr<T> moved(std::move(r));
-    swap(moved);
-    return *this;
   }
 
   void swap(CefRefPtr<T>& r) noexcept { std::swap(ptr_, r.ptr_); }
 
  private:
-  template <class U>
-  friend class CefRefPtr;
-
-  // Hands the reference over to another CefRefPtr without touching the count.
-  T* release_raw() noexcept {
-    T* p = ptr_;
-    ptr_ = nullptr;
-    return p;
-  }
-
   T* ptr_;
 };
 

@@ -10,6 +10,8 @@
 // A UTF-16 string that either owns its cef_string_utf16_t or writes through to one
 // that belongs to someone else (a member of a settings structure, for example), so
 // that CefString(&settings.cache_path) = path fills the structure in place.
+// Like the engine's, it has no move operations: std::move of one copies, and the
+// source keeps its text.
 class CefStringUTF16 {
  public:
   typedef char16 char_type;
@@ -21,7 +23,6 @@ class CefStringUTF16 {
     if (str.string_)
       FromString(str.string_->str, str.string_->length, true);
   }
-  CefStringUTF16(CefStringUTF16&& str) noexcept : CefStringUTF16() { TakeFrom(str); }
   CefStringUTF16(const std::string& src) : CefStringUTF16() { FromString(src); }
   CefStringUTF16(const char* src) : CefStringUTF16() {
     if (src)
@@ -204,11 +205,6 @@ class CefStringUTF16 {
       FromString(str.c_str(), str.length(), true);
     return *this;
   }
-  CefStringUTF16& operator=(CefStringUTF16&& str) noexcept {
-    if (this != &str)
-      TakeFrom(str);
-    return *this;
-  }
   CefStringUTF16& operator=(const std::string& str) {
     FromString(str);
     return *this;
@@ -241,20 +237,6 @@ class CefStringUTF16 {
     if (!string_) {
       string_ = new struct_type();
       owner_ = true;
-    }
-  }
-
-  // Steals an owned structure; one that writes through to a foreign structure (on
-  // either side) gets a copy instead, so the foreign structure keeps its text.
-  void TakeFrom(CefStringUTF16& str) {
-    if (str.owner_ && (!string_ || owner_)) {
-      ClearAndFree();
-      string_ = str.string_;
-      owner_ = true;
-      str.string_ = nullptr;
-      str.owner_ = false;
-    } else {
-      FromString(str.c_str(), str.length(), true);
     }
   }
 

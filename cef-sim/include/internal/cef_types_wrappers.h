@@ -238,7 +238,16 @@ typedef CefStructBase<CefMouseEventTraits> CefMouseEvent;
 typedef cef_internal::PlainTraits<cef_key_event_t> CefKeyEventTraits;
 typedef CefStructBase<CefKeyEventTraits> CefKeyEvent;
 
-typedef cef_internal::PlainTraits<cef_popup_features_t> CefPopupFeaturesTraits;
+// Bars and scroll bars are shown unless a page's window features turn them off, so a
+// default structure has them visible.
+struct CefPopupFeaturesTraits : cef_internal::PlainTraits<cef_popup_features_t> {
+  static void init(struct_type* s) {
+    s->menuBarVisible = 1;
+    s->statusBarVisible = 1;
+    s->toolBarVisible = 1;
+    s->scrollbarsVisible = 1;
+  }
+};
 typedef CefStructBase<CefPopupFeaturesTraits> CefPopupFeatures;
 
 typedef cef_internal::PlainTraits<cef_cursor_info_t> CefCursorInfoTraits;

@@ -15,8 +15,8 @@ namespace cefsim {
 namespace driver {
 
 struct Switch {
-  CefString name;
-  bool has_value;
+  CefString name;  // as the engine keys it: lower-cased, without its prefix
+  bool has_value;  // appended with AppendSwitchWithValue, even with an empty value
   CefString value;
 };
 

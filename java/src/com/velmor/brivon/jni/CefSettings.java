@@ -23,8 +23,9 @@ public class CefSettings {
     public String cachePath = "";
     /**
      * Extra engine command-line switches: switch name without leading dashes to its value, or to
-     * null for a switch without value. Declared as HashMap because the library looks the field up
-     * with exactly that type.
+     * null for a switch without value. The engine lower-cases each name; a name given with its own
+     * "--", "-" or "/" keeps it and gets no second one. Declared as HashMap because the library looks
+     * the field up with exactly that type.
      */
     public HashMap<String, String> commandLines = new HashMap<>();
 

@@ -58,6 +58,11 @@ class StartupTest {
         commandLines.put("lang", "de");
         commandLines.put("proxy-server", "a=b;c");
         commandLines.put("cut\0here", "value\0dropped");
+        commandLines.put("Force-Device-Scale-Factor", "1.5");
+        commandLines.put("--Enable-Logging", null);
+        commandLines.put("-V", "1");
+        commandLines.put("LANG", "fr");
+        commandLines.put("empty-value", "");
         CefSettings settings = new CefSettings();
         settings.browserSubProcessPath = "/opt/brivon/brivon-sub";
         settings.logFilePath = "/var/log/brivon 中文.log";
@@ -85,9 +90,11 @@ class StartupTest {
 
     @Test
     @Order(3)
-    @DisplayName("commandLines entries become switches in map order, null values without value, cut at NUL")
+    @DisplayName("commandLines entries become switches in map order, null values without value, cut at NUL;"
+        + " the engine lower-cases each name and keeps no prefix in it")
     void switchesFollowTheMap() {
-        List<String> expected = List.of("disable-gpu", "lang=de", "proxy-server=a=b;c", "cut=value");
+        List<String> expected = List.of("disable-gpu", "lang=de", "proxy-server=a=b;c", "cut=value",
+            "force-device-scale-factor=1.5", "enable-logging", "v=1", "lang=fr", "empty-value=");
         assertEquals(expected, describe(SimDriver.switches()));
     }
 

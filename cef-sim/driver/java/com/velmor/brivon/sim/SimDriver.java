@@ -65,6 +65,7 @@ public final class SimDriver {
 
     /** A switch appended during {@code OnBeforeCommandLineProcessing}. */
     public static final class Switch {
+        /** As the engine keys the switch: lower-cased, without its prefix. */
         public final String name;
         public final boolean hasValue;
         /** Null when the switch has no value. */

@@ -6,6 +6,7 @@
 #include "app/my_app.h"
 #include "app/startup_settings.h"
 #include "browser/browser_tables.h"
+#include "engine/prelude.h"
 #include "include/cef_app.h"
 #include "include/cef_version.h"
 #include "jni/java_exceptions.h"

@@ -3,6 +3,7 @@
 
 #include <jni.h>
 
+#include "engine/prelude.h"
 #include "include/internal/cef_string.h"
 #include "jni/refs.h"
 

@@ -12,7 +12,8 @@ if(NOT TARGET libcef_dll_wrapper)
 endif()
 
 add_library(brivon_engine INTERFACE)
-target_include_directories(brivon_engine INTERFACE ${CEF_ROOT})
+# A system directory: the engine's own headers would otherwise bury the bridge's warnings.
+target_include_directories(brivon_engine SYSTEM INTERFACE ${CEF_ROOT})
 target_link_libraries(brivon_engine INTERFACE libcef_dll_wrapper ${CEF_STANDARD_LIBS})
 if(WIN32)
   target_link_libraries(brivon_engine INTERFACE ${CEF_BINARY_DIR}/libcef.lib)

@@ -3,6 +3,7 @@
 
 #include <jni.h>
 
+#include "engine/prelude.h"
 #include "include/cef_command_line.h"
 
 namespace brivon {

@@ -6,6 +6,7 @@
 #include "app/my_app.h"
 #include "app/startup_settings.h"
 #include "browser/browser_tables.h"
+#include "engine/prelude.h"
 #include "include/cef_app.h"
 #include "include/cef_version.h"
 #include "jni/java_exceptions.h"
@@ -26,7 +27,8 @@ constexpr const char* kVersionFields[] = {
 
 // Kept until the library is unloaded: the engine may still call it while it shuts down.
 CefRefPtr<MyApp> g_app;
-// The engine must not be pumped or shut down unless it started, nor started after it stopped.
+// The engine must not be pumped or shut down unless it started, nor started again while it runs
+// or after it stopped.
 bool g_engine_running = false;
 bool g_engine_stopped = false;
 
@@ -55,7 +57,10 @@ JNIEXPORT void JNICALL Java_com_velmor_brivon_jni_CefLib_init(JNIEnv* env, jclas
   brivon::NativeCall call(env);
   JavaVM* vm = nullptr;
   if (env->GetJavaVM(&vm) == JNI_OK) brivon::SetJavaVm(vm);
-  if (g_engine_stopped) return;
+  // A second init must not replace what the running engine still uses: the engine refuses a
+  // second CefInitialize without asking the new application anything, so a replaced MyApp would
+  // never get its client, and a replaced map would never be read.
+  if (g_engine_running || g_engine_stopped) return;
 
   const brivon::StartupSettings startup = brivon::ReadStartupSettings(env, settings);
   if (env->ExceptionCheck()) return;  // a settings object without the fields

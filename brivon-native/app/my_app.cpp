@@ -2,6 +2,7 @@
 
 #include "app/command_line_map.h"
 #include "browser/my_client.h"
+#include "engine/prelude.h"
 #include "include/cef_scheme.h"
 #include "resources/my_scheme_handler_factory.h"
 

@@ -3,6 +3,7 @@
 // All of it runs on the pumping thread.
 #pragma once
 
+#include "engine/prelude.h"
 #include "include/cef_app.h"
 #include "include/cef_browser_process_handler.h"
 

@@ -3,6 +3,7 @@
 
 #include <jni.h>
 
+#include "engine/prelude.h"
 #include "include/cef_app.h"
 #include "jni/refs.h"
 

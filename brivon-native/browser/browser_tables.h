@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <map>
 
+#include "engine/prelude.h"
 #include "include/cef_browser.h"
 
 namespace brivon {

@@ -3,6 +3,7 @@
 // pumping thread.
 #pragma once
 
+#include "engine/prelude.h"
 #include "include/cef_client.h"
 #include "include/cef_context_menu_handler.h"
 #include "include/cef_display_handler.h"

@@ -6,6 +6,22 @@ namespace {
 constexpr char16_t kReplacement = 0xFFFD;
 
 bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+bool IsSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDFFF; }
+
+void AppendUtf8(char16_t unit, std::string& out) {
+  if (unit < 0x80) {
+    out.push_back(static_cast<char>(unit));
+  } else if (unit < 0x800) {
+    out.push_back(static_cast<char>(0xC0 | (unit >> 6)));
+    out.push_back(static_cast<char>(0x80 | (unit & 0x3F)));
+  } else {
+    out.push_back(static_cast<char>(0xE0 | (unit >> 12)));
+    out.push_back(static_cast<char>(0x80 | ((unit >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (unit & 0x3F)));
+  }
+}
 
 }  // namespace
 
@@ -41,6 +57,21 @@ std::u16string DecodeModifiedUtf8(const char* text) {
       out.push_back(kReplacement);
       p += 1;
     }
+  }
+  return out;
+}
+
+std::string EncodeBmpUtf8(const char16_t* units, size_t length) {
+  std::string out;
+  for (size_t i = 0; i < length && units[i] != 0; ++i) {
+    const char16_t unit = units[i];
+    if (!IsSurrogate(unit)) {
+      AppendUtf8(unit, out);
+      continue;
+    }
+    // A whole pair is one character and gets one replacement.
+    if (IsHighSurrogate(unit) && i + 1 < length && IsLowSurrogate(units[i + 1])) ++i;
+    AppendUtf8(kReplacement, out);
   }
   return out;
 }

@@ -8,29 +8,44 @@
 namespace brivon {
 namespace {
 
-CefString FromUnits(const jchar* units, size_t length) {
+CefString FromUnits(const char16_t* units, size_t length) {
   CefString out;
   if (length > 0) out.FromString(reinterpret_cast<const char16*>(units), length, true);
   return out;
+}
+
+CefString UpToFirstNul(const char16_t* units, size_t length) {
+  return FromUnits(units, static_cast<size_t>(std::find(units, units + length, u'\0') - units));
+}
+
+// The text as the virtual machine's modified UTF-8 gives it; NUL and supplementary characters
+// survive, since modified UTF-8 writes every UTF-16 unit on its own.
+std::u16string ReadModifiedUtf8(JNIEnv* env, jstring text) {
+  if (text == nullptr) return std::u16string();
+  const char* utf = env->GetStringUTFChars(text, nullptr);
+  if (utf == nullptr) return std::u16string();
+  std::u16string units = DecodeModifiedUtf8(utf);
+  env->ReleaseStringUTFChars(text, utf);
+  return units;
 }
 
 }  // namespace
 
 #if defined(BRIVON_LEGACY)
 
-// The legacy build crosses through UTF-8 in both directions, as its clients were written for.
+// The legacy build crosses through the virtual machine's UTF-8 functions, as its clients were
+// written for; what reaches the engine is the same text as in the main build.
 CefString JavaToCef(JNIEnv* env, jstring text) {
-  CefString out;
-  if (text == nullptr) return out;
-  const char* utf = env->GetStringUTFChars(text, nullptr);
-  if (utf == nullptr) return out;
-  out.FromString(std::string(utf));
-  env->ReleaseStringUTFChars(text, utf);
-  return out;
+  const std::u16string units = ReadModifiedUtf8(env, text);
+  return UpToFirstNul(units.data(), units.size());
 }
 
+// NewStringUTF reads modified UTF-8, and the standard UTF-8 of a character beyond the Basic
+// Multilingual Plane is none: the virtual machine would mangle it and cut the text short.
 LocalRef<jstring> CefToJava(JNIEnv* env, const CefString& text) {
-  return LocalRef<jstring>(env, env->NewStringUTF(text.ToString().c_str()));
+  const std::string utf =
+      EncodeBmpUtf8(reinterpret_cast<const char16_t*>(text.c_str()), text.length());
+  return LocalRef<jstring>(env, env->NewStringUTF(utf.c_str()));
 }
 
 #else
@@ -40,8 +55,8 @@ CefString JavaToCef(JNIEnv* env, jstring text) {
   const jsize length = env->GetStringLength(text);
   const jchar* units = env->GetStringChars(text, nullptr);
   if (units == nullptr) return CefString();
-  const jchar* end = std::find(units, units + length, jchar{0});
-  CefString out = FromUnits(units, static_cast<size_t>(end - units));
+  CefString out =
+      UpToFirstNul(reinterpret_cast<const char16_t*>(units), static_cast<size_t>(length));
   env->ReleaseStringChars(text, units);
   return out;
 }
@@ -56,12 +71,8 @@ LocalRef<jstring> CefToJava(JNIEnv* env, const CefString& text) {
 #endif
 
 CefString ModifiedUtf8ToCef(JNIEnv* env, jstring text) {
-  if (text == nullptr) return CefString();
-  const char* utf = env->GetStringUTFChars(text, nullptr);
-  if (utf == nullptr) return CefString();
-  const std::u16string units = DecodeModifiedUtf8(utf);
-  env->ReleaseStringUTFChars(text, utf);
-  return FromUnits(reinterpret_cast<const jchar*>(units.data()), units.size());
+  const std::u16string units = ReadModifiedUtf8(env, text);
+  return FromUnits(units.data(), units.size());
 }
 
 }  // namespace brivon

@@ -3,6 +3,7 @@
 
 #include <jni.h>
 
+#include "engine/prelude.h"
 #include "include/internal/cef_string.h"
 #include "jni/refs.h"
 
@@ -13,7 +14,8 @@ namespace brivon {
 CefString JavaToCef(JNIEnv* env, jstring text);
 
 // Every unit crosses unchanged (NUL and supplementary characters included); an empty engine
-// string gives "", never null.
+// string gives "", never null. The legacy build hands Java text that both UTF-8 forms read alike:
+// it ends at the first NUL, and each character beyond the Basic Multilingual Plane becomes U+FFFD.
 LocalRef<jstring> CefToJava(JNIEnv* env, const CefString& text);
 
 // Settings strings are read in the virtual machine's modified UTF-8; null gives the empty string.

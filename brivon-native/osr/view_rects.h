@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "engine/prelude.h"
 #include "include/internal/cef_types_wrappers.h"
 
 namespace brivon {

@@ -2,6 +2,7 @@
 // bridge is the same code on every platform.
 #pragma once
 
+#include "engine/prelude.h"
 #include "include/cef_app.h"
 
 namespace brivon::platform {

@@ -2,6 +2,7 @@
 // Created on the pumping thread; Create runs on the engine's loading threads.
 #pragma once
 
+#include "engine/prelude.h"
 #include "include/cef_scheme.h"
 
 class MySchemeHandlerFactory : public CefSchemeHandlerFactory {

@@ -94,7 +94,7 @@ int CefExecuteProcess(const CefMainArgs& args,
     result = 0;
   }
   std::lock_guard<std::mutex> lock(EngineMutex());
-  State().execute_process_called = true;
+  ++State().execute_process_calls;
   State().execute_process_result = result;
   return result;
 }

@@ -32,8 +32,8 @@ bool HighDpiSupportEnabled() {
   return Locked([](EngineState& s) { return s.high_dpi_support; });
 }
 
-bool ExecuteProcessCalled() {
-  return Locked([](EngineState& s) { return s.execute_process_called; });
+int ExecuteProcessCalls() {
+  return Locked([](EngineState& s) { return s.execute_process_calls; });
 }
 
 int ExecuteProcessResult() {

@@ -32,7 +32,7 @@ struct EngineState {
   bool shut_down = false;
   bool context_initialized = false;
   bool high_dpi_support = false;
-  bool execute_process_called = false;
+  int execute_process_calls = 0;
   int execute_process_result = 0;
   bool quit_requested = false;
 

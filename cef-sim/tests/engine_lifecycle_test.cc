@@ -163,7 +163,7 @@ TEST(EngineLifecycleTest, ExecuteProcessTellsChildProcessesByTheirTypeSwitch) {
   char* child_argv[] = {program, other, type};
   EXPECT_EQ(CefExecuteProcess(CefMainArgs(3, child_argv), app, nullptr), 0);
   EXPECT_EQ(app->names(), std::vector<std::string>{"render-process-handler"});
-  EXPECT_TRUE(driver::ExecuteProcessCalled());
+  EXPECT_EQ(driver::ExecuteProcessCalls(), 2);
   EXPECT_EQ(driver::ExecuteProcessResult(), 0);
 }
 

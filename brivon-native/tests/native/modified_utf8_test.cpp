@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 struct Case {
@@ -29,5 +31,47 @@ TEST(ModifiedUtf8, DecodesEveryUnitAsTheVirtualMachineWroteIt) {
 }
 
 TEST(ModifiedUtf8, NullReadsAsEmpty) { EXPECT_EQ(brivon::DecodeModifiedUtf8(nullptr), u""); }
+
+std::string Encode(const std::u16string& text) {
+  return brivon::EncodeBmpUtf8(text.data(), text.size());
+}
+
+struct EncodeCase {
+  const char* name;
+  std::u16string input;
+  std::string expected;
+};
+
+TEST(BmpUtf8, ReplacesWhatTheTwoUtf8FormsWriteDifferently) {
+  const EncodeCase cases[] = {
+      {"ascii", u"plain", "plain"},
+      {"two-byte", u"caf\u00E9", "caf\xC3\xA9"},
+      {"three-byte", u"\u4E2D\u20AC\uFFFF", "\xE4\xB8\xAD\xE2\x82\xAC\xEF\xBF\xBF"},
+      {"supplementary in a sentence", u"Hello \U0001F600 World, and more",
+       "Hello \xEF\xBF\xBD World, and more"},
+      {"two supplementary in a row", u"\U0001F600\U00010000", "\xEF\xBF\xBD\xEF\xBF\xBD"},
+      {"NUL ends the text", std::u16string(u"ab\0cd", 5), "ab"},
+      {"leading NUL", std::u16string(u"\0x", 2), ""},
+      {"lone high surrogate", u"a\xD83Dz", "a\xEF\xBF\xBDz"},
+      {"lone low surrogate", u"a\xDE00z", "a\xEF\xBF\xBDz"},
+      {"high surrogate at the end", u"a\xD83D", "a\xEF\xBF\xBD"},
+      {"pair in the wrong order", u"\xDE00\xD83D", "\xEF\xBF\xBD\xEF\xBF\xBD"},
+      {"empty", u"", ""},
+  };
+  for (const EncodeCase& c : cases) EXPECT_EQ(Encode(c.input), c.expected) << c.name;
+}
+
+TEST(BmpUtf8, HighSurrogateIsNotPairedBeyondTheGivenLength) {
+  const std::u16string units = u"a\U0001F600";
+  EXPECT_EQ(brivon::EncodeBmpUtf8(units.data(), 2), "a\xEF\xBF\xBD");
+}
+
+TEST(BmpUtf8, EveryCharacterOfThePlaneReadsBackAsItself) {
+  for (char32_t code = 1; code <= 0xFFFF; ++code) {
+    if (code >= 0xD800 && code <= 0xDFFF) continue;
+    const std::u16string text = {u'<', static_cast<char16_t>(code), u'>'};
+    ASSERT_EQ(brivon::DecodeModifiedUtf8(Encode(text).c_str()), text) << std::hex << code;
+  }
+}
 
 }  // namespace

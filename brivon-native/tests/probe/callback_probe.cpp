@@ -6,6 +6,7 @@
 #include <string>
 #include <thread>
 
+#include "engine/prelude.h"
 #include "include/cef_task.h"
 #include "jni/java_callback.h"
 #include "jni/jvm.h"

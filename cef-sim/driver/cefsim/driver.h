@@ -39,7 +39,7 @@ bool LastInitializeSucceeded();
 CefSettings InitSettings();
 
 bool HighDpiSupportEnabled();
-bool ExecuteProcessCalled();
+int ExecuteProcessCalls();
 // What the last CefExecuteProcess returned; 0 if it was never called.
 int ExecuteProcessResult();
 

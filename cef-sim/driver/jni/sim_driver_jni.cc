@@ -130,9 +130,8 @@ JNIEXPORT jboolean JNICALL Java_com_velmor_brivon_sim_SimDriver_highDpiSupportEn
   return driver::HighDpiSupportEnabled();
 }
 
-JNIEXPORT jboolean JNICALL Java_com_velmor_brivon_sim_SimDriver_executeProcessCalled(JNIEnv*,
-                                                                                     jclass) {
-  return driver::ExecuteProcessCalled();
+JNIEXPORT jint JNICALL Java_com_velmor_brivon_sim_SimDriver_executeProcessCalls(JNIEnv*, jclass) {
+  return driver::ExecuteProcessCalls();
 }
 
 JNIEXPORT jint JNICALL Java_com_velmor_brivon_sim_SimDriver_executeProcessResult(JNIEnv*, jclass) {

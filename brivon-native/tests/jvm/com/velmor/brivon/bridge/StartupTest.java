@@ -9,6 +9,7 @@ import com.velmor.brivon.jni.CefSettings;
 import com.velmor.brivon.jni.CefVersion;
 import com.velmor.brivon.sim.SimDriver;
 import com.velmor.brivon.testing.Engine;
+import java.lang.ref.WeakReference;
 import java.util.ArrayList;
 import java.util.HashSet;
 import java.util.LinkedHashMap;
@@ -26,7 +27,8 @@ import org.junit.jupiter.api.TestMethodOrder;
 @TestMethodOrder(MethodOrderer.OrderAnnotation.class)
 class StartupTest {
     private static final String CACHE = "/tmp/brivon cache 😀";
-    private final LinkedHashMap<String, String> commandLines = new LinkedHashMap<>();
+    // Dropped by the second-init case, which watches whether the bridge still holds it.
+    private LinkedHashMap<String, String> commandLines = new LinkedHashMap<>();
 
     @BeforeAll
     void load() {
@@ -128,15 +130,47 @@ class StartupTest {
 
     @Test
     @Order(6)
-    @DisplayName("a second init neither crashes nor disturbs the running engine")
-    void secondInitIsHarmless() {
-        CefLib.init(Engine.settings());
+    @DisplayName("a second init leaves the running engine, its application and its map as they were")
+    void secondInitLeavesTheEngineAlone() {
+        List<String> switchesBefore = describe(SimDriver.switches());
+        List<Long> factoriesBefore = identities(SimDriver.schemeHandlerFactories());
+        int heldBefore = SimDriver.heldClientObjects();
+        WeakReference<LinkedHashMap<String, String>> firstMap = new WeakReference<>(commandLines);
+        commandLines = null;
+
+        CefSettings second = Engine.settings();
+        second.cachePath = "/tmp/another cache";
+        LinkedHashMap<String, String> secondMap = new LinkedHashMap<>();
+        secondMap.put("second-switch", "x");
+        second.commandLines = secondMap;
+        WeakReference<LinkedHashMap<String, String>> secondMapRef = new WeakReference<>(secondMap);
+        CefLib.init(second);
+        second = null;
+        secondMap = null;
         CefLib.doMessageLoopWork();
-        assertEquals(2, SimDriver.initializeCalls());
-        assertEquals(11, SimDriver.schemeHandlerFactories().size());
+
+        assertEquals(1, SimDriver.initializeCalls(), "no second CefInitialize");
+        assertEquals(1, SimDriver.executeProcessCalls(), "no second CefExecuteProcess");
+        assertTrue(SimDriver.lastInitializeSucceeded());
+        assertEquals(CACHE, SimDriver.initSettings().cachePath);
+        assertEquals(switchesBefore, describe(SimDriver.switches()));
+        assertEquals(factoriesBefore, identities(SimDriver.schemeHandlerFactories()));
+        assertEquals(heldBefore, SimDriver.heldClientObjects());
+        assertTrue(Engine.collected(secondMapRef), "the second map is not kept");
+        assertFalse(Engine.collected(firstMap), "the first map is kept until shutdown");
         assertFalse(SimDriver.isShutDown());
+
         CefLib.shutdown();
         assertTrue(SimDriver.isShutDown());
+        assertTrue(Engine.collected(firstMap), "shutdown lets the first map go");
+    }
+
+    private static List<Long> identities(List<SimDriver.SchemeHandlerFactory> factories) {
+        List<Long> out = new ArrayList<>();
+        for (SimDriver.SchemeHandlerFactory factory : factories) {
+            out.add(factory.identity);
+        }
+        return out;
     }
 
     private static List<String> describe(List<SimDriver.Switch> switches) {

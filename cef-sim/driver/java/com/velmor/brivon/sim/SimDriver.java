@@ -123,7 +123,8 @@ public final class SimDriver {
 
     public static native boolean highDpiSupportEnabled();
 
-    public static native boolean executeProcessCalled();
+    /** How many times {@code CefExecuteProcess} was called. */
+    public static native int executeProcessCalls();
 
     /** What the last {@code CefExecuteProcess} returned; 0 when it was never called. */
     public static native int executeProcessResult();

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -90,6 +91,30 @@ struct RunResult {
   DWORD processes = 0;  // the relay and everything it started
 };
 
+// Wine's CreateProcessW fails with ERROR_INTERNAL_ERROR when the new process ended before it
+// told the Wine server that its start-up was done, which it does before the program's first
+// instruction: the relay never ran, so nothing it does can be the cause. That start is tried
+// again, at most twice more and said on standard error; every other failure counts at once.
+bool startSuspended(const std::wstring& program, const std::wstring& commandLine, const std::wstring& directory,
+                    PROCESS_INFORMATION& process) {
+  constexpr int kAttempts = 3;
+  for (int attempt = 1;; ++attempt) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    std::wstring line = commandLine;  // CreateProcessW may write into it
+    if (CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
+                       directory.c_str(), &startup, &process)) {
+      return true;
+    }
+    const DWORD error = GetLastError();
+    if (error != ERROR_INTERNAL_ERROR || attempt == kAttempts) {
+      SetLastError(error);
+      return false;
+    }
+    std::fprintf(stderr, "the relay died in Wine's start-up before it ran (attempt %d); starting it again\n", attempt);
+  }
+}
+
 class RelayProcess : public ::testing::Test {
  protected:
   RelayProcess() : bin_(ownDirectory()) {
@@ -159,11 +184,8 @@ class RelayProcess : public ::testing::Test {
       ADD_FAILURE() << "no completion port for the job: " << GetLastError();
       return result;
     }
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(relay.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
-                        workingDirectory.c_str(), &startup, &process)) {
+    if (!startSuspended(relay, commandLine, workingDirectory, process)) {
       ADD_FAILURE() << "cannot start the relay: " << GetLastError();
       return result;
     }

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "batch_target.h"
 #include "parameter_quote.h"
 #include "parent_path.h"
 
@@ -59,12 +60,21 @@ int sendToWindow(HWND window, const std::wstring& payload, RelaySystem& system) 
   data.cbData = static_cast<DWORD>(payload.size() * sizeof(wchar_t));
   data.lpData = const_cast<wchar_t*>(payload.c_str());
   // The relay has no window of its own to name as the sender.
+  // SendMessageW sets the last error only when it fails; whatever an earlier call left there
+  // must not become the exit code.
+  system.clearLastError();
   system.sendMessage(window, WM_COPYDATA, reinterpret_cast<WPARAM>(window), reinterpret_cast<LPARAM>(&data));
   return static_cast<int>(system.lastError());
 }
 
 int openFile(const std::vector<std::wstring>& items, RelaySystem& system) {
-  const std::wstring parameters = quoteParameter(items[kPayload]);
+  // The relay runs elevated on a payload that anyone who can write a link chooses: a batch
+  // file gets it only where the interpreter cannot read it as commands.
+  const bool batch = isBatchFile(items[kFile]);
+  if (batch && !isSafeBatchPayload(items[kPayload])) {
+    return kUsageExit;
+  }
+  const std::wstring parameters = batch ? quoteBatchParameter(items[kPayload]) : quoteParameter(items[kPayload]);
   const std::wstring& mode = items[kMode];
   std::wstring directory;
   if (mode == L"mine") {

@@ -21,6 +21,7 @@ class RelaySystem {
                                  const wchar_t* parameters, const wchar_t* directory, int show) = 0;
   virtual DWORD moduleFileName(wchar_t* buffer, DWORD size) = 0;
   virtual DWORD currentDirectory(DWORD size, wchar_t* buffer) = 0;
+  virtual void clearLastError() = 0;
   virtual DWORD lastError() = 0;
 };
 

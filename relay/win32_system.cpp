@@ -25,6 +25,8 @@ DWORD Win32System::currentDirectory(DWORD size, wchar_t* buffer) {
   return GetCurrentDirectoryW(size, buffer);
 }
 
+void Win32System::clearLastError() { SetLastError(ERROR_SUCCESS); }
+
 DWORD Win32System::lastError() { return GetLastError(); }
 
 }  // namespace linkrelay

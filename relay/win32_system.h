@@ -13,6 +13,7 @@ class Win32System : public RelaySystem {
                          const wchar_t* directory, int show) override;
   DWORD moduleFileName(wchar_t* buffer, DWORD size) override;
   DWORD currentDirectory(DWORD size, wchar_t* buffer) override;
+  void clearLastError() override;
   DWORD lastError() override;
 };
 

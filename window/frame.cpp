@@ -3,6 +3,8 @@
 // The frame procedure runs on each attached window's own thread; attach and detach may run
 // on any thread of the process.
 
+#include "frame.h"
+
 #include "frame_system.h"
 #include "panehost.h"
 #include "subclass_registry.h"
@@ -20,20 +22,21 @@ constexpr DWORD kDropShadowFrameStyle = kPlainFrameStyle | WS_CAPTION;
 constexpr MARGINS kDropShadowMargins{1, 1, 1, 1};
 constexpr MARGINS kNoMargins{0, 0, 0, 0};
 
-struct FrameRecord {
+struct FrameRecord : SubclassRecord {
   HWND hwnd;
   int borderWidth;
   bool ignoreCaptionDoubleClick;
   HitTestCallback hitTest;
-  WNDPROC savedProcedure;
   LONG savedStyle;
   LONG savedExStyle;
   // Flipped on the window's thread by a settings change, read by detach on any thread.
   std::atomic<bool> frameExtended;
 };
 
+LRESULT CALLBACK frameProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
 SubclassRegistry<FrameRecord>& registry() {
-  static SubclassRegistry<FrameRecord> frames;
+  static SubclassRegistry<FrameRecord> frames(&frameProcedure);
   return frames;
 }
 
@@ -105,39 +108,59 @@ void switchModeOnSettingChange(FrameRecord& record) {
   ShowWindow(record.hwnd, SW_SHOW);
 }
 
-LRESULT CALLBACK frameProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto record = registry().find(hwnd);
-  if (!record) {
-    // A detach on another thread put the window's own procedure back after this message was
-    // dispatched to us: the message is that procedure's.
-    const auto current = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_WNDPROC));
-    if (current != &frameProcedure) return current ? CallWindowProcW(current, hwnd, message, wParam, lParam) : 0;
-    // Our procedure is in place: an attach may still hold the lock to insert the record.
-    record = registry().find(hwnd);
-    if (!record) return 0;
-  }
-  const auto forward = [&] { return CallWindowProcW(record->savedProcedure, hwnd, message, wParam, lParam); };
+LRESULT frameMessage(FrameRecord& record, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  const auto forward = [&] { return CallWindowProcW(record.savedProcedure, hwnd, message, wParam, lParam); };
   switch (message) {
     case WM_NCHITTEST:
-      return hitTest(*record, lParam);
+      return hitTest(record, lParam);
     case WM_NCCALCSIZE:
       fillWorkAreaWhenMaximized(hwnd, lParam);
       return 1;
     case WM_NCPAINT:
-      return record->frameExtended ? forward() : 0;
+      return record.frameExtended ? forward() : 0;
     case WM_NCACTIVATE:
-      return record->frameExtended ? forward() : 1;
+      return record.frameExtended ? forward() : 1;
     case WM_NCLBUTTONDBLCLK:
-      return record->ignoreCaptionDoubleClick ? 0 : forward();
+      return record.ignoreCaptionDoubleClick ? 0 : forward();
     case WM_SETTINGCHANGE:
-      switchModeOnSettingChange(*record);
+      switchModeOnSettingChange(record);
       return forward();
     default:
       return forward();
   }
 }
 
+LRESULT CALLBACK answerZero(HWND, UINT, WPARAM, LPARAM) { return 0; }
+
+LRESULT CALLBACK frameProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  return registry().dispatch(
+      hwnd, message, wParam, lParam,
+      [&](FrameRecord& record) { return frameMessage(record, hwnd, message, wParam, lParam); }, &answerZero);
+}
+
 }  // namespace
+}  // namespace panehost
+
+namespace panehost {
+
+void detachFrame(HWND hwnd, bool showAfterwards) {
+  const auto record = registry().find(hwnd);
+  if (!record) return;
+  // Detached already, while someone else's procedure sat above ours: nothing to restore.
+  if (record->passThrough || !IsWindow(hwnd)) {
+    registry().remove(hwnd, record);
+    return;
+  }
+  ShowWindow(hwnd, SW_HIDE);
+  registry().remove(hwnd, record);
+  if (record->frameExtended) frameSystem().extendFrameIntoClientArea(hwnd, kNoMargins);
+  SetWindowLongW(hwnd, GWL_EXSTYLE, record->savedExStyle);
+  applyStyle(hwnd, record->savedStyle);
+  if (showAfterwards) ShowWindow(hwnd, SW_SHOW);
+}
+
+bool hasFrameRecordForTesting(HWND hwnd) { return registry().find(hwnd) != nullptr; }
+
 }  // namespace panehost
 
 using panehost::FrameRecord;
@@ -149,39 +172,21 @@ extern "C" PANEHOST_API int attach(HWND hwnd, HitTestCallback hitTest, int borde
   const bool dropShadow = panehost::frameSystem().dropShadowFrameWanted();
   // An attached window keeps its first record and its procedure: installing the frame
   // procedure again would cut out anyone who subclassed the window after us.
-  const auto inserted = panehost::registry().insertIfAbsent(hwnd, [&]() -> std::shared_ptr<FrameRecord> {
-    const LONG style = GetWindowLongW(hwnd, GWL_STYLE);
-    const LONG exStyle = GetWindowLongW(hwnd, GWL_EXSTYLE);
-    const LONG_PTR previous =
-        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&panehost::frameProcedure));
-    if (previous == 0) return nullptr;
+  const auto inserted = panehost::registry().install(hwnd, [&] {
     auto record = std::make_shared<FrameRecord>();
     record->hwnd = hwnd;
     record->borderWidth = borderWidth;
     record->ignoreCaptionDoubleClick = ignoreCaptionDoubleClick != 0;
     record->hitTest = hitTest;
-    record->savedProcedure = reinterpret_cast<WNDPROC>(previous);
-    record->savedStyle = style;
-    record->savedExStyle = exStyle;
+    record->savedStyle = GetWindowLongW(hwnd, GWL_STYLE);
+    record->savedExStyle = GetWindowLongW(hwnd, GWL_EXSTYLE);
     record->frameExtended = dropShadow;
     return record;
   });
-  if (inserted == panehost::SubclassRegistry<FrameRecord>::Insert::Failed) return -3;
+  if (inserted == panehost::SubclassRegistry<FrameRecord>::Install::Failed) return -3;
   ShowWindow(hwnd, SW_HIDE);
   panehost::enterFrameMode(hwnd, dropShadow);
   return 1;
 }
 
-extern "C" PANEHOST_API void detach(HWND hwnd) {
-  const auto record = panehost::registry().find(hwnd);
-  if (!record) return;
-  if (IsWindow(hwnd)) {
-    ShowWindow(hwnd, SW_HIDE);
-    SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(record->savedProcedure));
-    if (record->frameExtended) panehost::frameSystem().extendFrameIntoClientArea(hwnd, panehost::kNoMargins);
-    SetWindowLongW(hwnd, GWL_EXSTYLE, record->savedExStyle);
-    panehost::applyStyle(hwnd, record->savedStyle);
-    ShowWindow(hwnd, SW_SHOW);
-  }
-  panehost::registry().erase(hwnd, record);
-}
+extern "C" PANEHOST_API void detach(HWND hwnd) { panehost::detachFrame(hwnd, true); }

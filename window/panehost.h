@@ -79,7 +79,9 @@ PANEHOST_API void flashWindowNotify(HostWindow* window, int flash, int interval)
 PANEHOST_API int attach(HWND window, HitTestCallback hitTest, int borderWidth, int ignoreCaptionDoubleClick);
 
 /* Restores the window's procedure, styles and frame, and shows it. Nothing for a window never
- * attached. */
+ * attached. When someone subclassed the window after attach, their procedure stays in force and
+ * the frame procedure stays below it, passing every message on, until it can leave the chain.
+ * A window's records go when it is destroyed. */
 PANEHOST_API void detach(HWND window);
 
 /* Every message that reaches the child's procedure is also posted to target as message +
@@ -88,7 +90,8 @@ PANEHOST_API void detach(HWND window);
  * 1024 (WM_USER) or less; -3: the child's procedure cannot be replaced. */
 PANEHOST_API int hookChildWindowInput(HWND target, HWND child, int messageOffset);
 
-/* Restores the child's procedure. Nothing for a child never hooked. */
+/* Restores the child's procedure; under a later subclasser, as detach does. Nothing for a child
+ * never hooked. */
 PANEHOST_API void unhookChildWindowInput(HWND child);
 
 /* DPI query and clipboard image. */

@@ -3,6 +3,7 @@
 // createWindowHandle makes the calling thread the window's owner; the message loop, the
 // client's message function and destroyWindow of a living window all run on that thread.
 
+#include "frame.h"
 #include "host_window.h"
 #include "notify.h"
 #include "panehost.h"
@@ -151,7 +152,8 @@ extern "C" PANEHOST_API void destroyWindow(HostWindow* window) {
   if (living && GetWindowThreadProcessId(window->hwnd, nullptr) != GetCurrentThreadId()) return;
   panehost::removeNotifyIcon(*window);
   if (living) {
-    if (window->customFrame) detach(window->hwnd);
+    // Detached for the destruction messages to reach the client unaltered, but not shown.
+    if (window->customFrame) panehost::detachFrame(window->hwnd, false);
     DestroyWindow(window->hwnd);
     if (!window->classAlreadyRegistered) UnregisterClassW(window->className.c_str(), panehost::executableInstance());
     window->messageCallback = nullptr;

@@ -36,6 +36,7 @@ class RecordingSystem : public linkrelay::RelaySystem {
   bool currentFails = false;
   INT_PTR executeResult = 42;
   DWORD error = 0;
+  DWORD sendError = 0;
 
   // What the relay did.
   std::vector<std::pair<std::wstring, std::wstring>> searches;
@@ -48,6 +49,9 @@ class RecordingSystem : public linkrelay::RelaySystem {
   }
   LRESULT sendMessage(HWND target, UINT message, WPARAM wParam, LPARAM lParam) override {
     EXPECT_EQ(target, window);
+    if (sendError != 0) {
+      error = sendError;  // the system sets the last error only when the send fails
+    }
     const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
     sends.push_back({message, wParam, data->dwData, data->cbData,
                      std::wstring(static_cast<const wchar_t*>(data->lpData), data->cbData / sizeof(wchar_t))});
@@ -86,6 +90,7 @@ class RecordingSystem : public linkrelay::RelaySystem {
     buffer[current.size()] = L'\0';
     return needed - 1;
   }
+  void clearLastError() override { error = 0; }
   DWORD lastError() override { return error; }
 
   int moduleCalls = 0;
@@ -119,11 +124,11 @@ TEST(RelayLogic, FoundWindowGetsTheCopyDataMessageAndTheModeIsNotExamined) {
   for (const Case& c : cases) {
     RecordingSystem system;
     system.window = kFound;
-    system.error = 1234;
+    system.error = 1234;  // left by an earlier call
     std::vector<std::wstring> list = items(c.mode, L"C:\\app.exe", c.payload);
     list.push_back(L"ignored sixth item");
 
-    EXPECT_EQ(linkrelay::runRelay(list, system), 1234) << "the last error after the send";
+    EXPECT_EQ(linkrelay::runRelay(list, system), 0) << "a send that sets no error exits 0";
     ASSERT_EQ(system.searches.size(), 1u);
     EXPECT_EQ(system.searches[0].first, L"BrivonClient");
     EXPECT_EQ(system.searches[0].second, L"Brivon");
@@ -135,6 +140,51 @@ TEST(RelayLogic, FoundWindowGetsTheCopyDataMessageAndTheModeIsNotExamined) {
     EXPECT_EQ(send.cbData, c.bytes);
     EXPECT_EQ(send.text, c.payload);
     EXPECT_TRUE(system.executes.empty());
+  }
+}
+
+TEST(RelayLogic, FailedSendExitsWithTheErrorItSet) {
+  RecordingSystem system;
+  system.window = kFound;
+  system.error = 1234;
+  system.sendError = ERROR_ACCESS_DENIED;
+  EXPECT_EQ(linkrelay::runRelay(items(L"mine", L"C:\\app.exe", L"p"), system), ERROR_ACCESS_DENIED);
+}
+
+TEST(RelayLogic, BatchFileTargetsRefuseWhatTheInterpreterActsOnAndGetThePayloadPlainlyQuoted) {
+  struct Case {
+    std::wstring file, payload;
+    bool opened;
+    std::wstring parameters;
+  };
+  const Case cases[] = {
+      {L"C:\\t\\run.bat", L"x\" & calc & \"", false, L""},
+      {L"C:\\t\\run.bat", L"%PATH%", false, L""},
+      {L"C:\\t\\run.bat", L"50%", false, L""},
+      {L"C:\\t\\run.bat", L"!x!", false, L""},
+      {L"C:\\t\\run.bat", L"a\rb", false, L""},
+      {L"C:\\t\\run.bat", L"a\nb", false, L""},
+      {L"C:\\t\\RUN.CMD", L"%x%", false, L""},
+      {L"C:\\t\\Run.Bat", L"%x%", false, L""},
+      {L"C:\\t\\run.bat. .", L"%x%", false, L""},  // the file system drops trailing dots and spaces
+      {L"C:\\t\\run.bat", L"a & b | c < d > e ^ f", true, L"\"a & b | c < d > e ^ f\""},
+      {L"C:\\t\\run.cmd", L"C:\\dir\\", true, L"\"C:\\dir\\\""},  // backslashes as they are
+      {L"C:\\t\\run.cmd", L"", true, L"\"\""},
+      {L"C:\\t\\app.exe", L"%PATH% !x! \"", true, L"\"%PATH% !x! \\\"\""},  // other targets unchanged
+      {L"C:\\t\\run.bat.exe", L"%x%", true, L"\"%x%\""},
+      {L"C:\\t\\bat", L"%x%", true, L"\"%x%\""},
+  };
+  for (const Case& c : cases) {
+    RecordingSystem system;
+    const int exit = linkrelay::runRelay(items(L"target", c.file, c.payload), system);
+    if (!c.opened) {
+      EXPECT_EQ(exit, -1) << std::string(c.file.begin(), c.file.end());
+      EXPECT_TRUE(system.executes.empty());
+      continue;
+    }
+    EXPECT_EQ(exit, 0);
+    ASSERT_EQ(system.executes.size(), 1u);
+    EXPECT_EQ(system.executes[0].parameters, c.parameters) << std::string(c.file.begin(), c.file.end());
   }
 }
 

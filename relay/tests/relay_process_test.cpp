@@ -6,6 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -87,6 +91,30 @@ struct RunResult {
   DWORD processes = 0;  // the relay and everything it started
 };
 
+// Wine's CreateProcessW fails with ERROR_INTERNAL_ERROR when the new process ended before it
+// told the Wine server that its start-up was done, which it does before the program's first
+// instruction: the relay never ran, so nothing it does can be the cause. That start is tried
+// again, at most twice more and said on standard error; every other failure counts at once.
+bool startSuspended(const std::wstring& program, const std::wstring& commandLine, const std::wstring& directory,
+                    PROCESS_INFORMATION& process) {
+  constexpr int kAttempts = 3;
+  for (int attempt = 1;; ++attempt) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    std::wstring line = commandLine;  // CreateProcessW may write into it
+    if (CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
+                       directory.c_str(), &startup, &process)) {
+      return true;
+    }
+    const DWORD error = GetLastError();
+    if (error != ERROR_INTERNAL_ERROR || attempt == kAttempts) {
+      SetLastError(error);
+      return false;
+    }
+    std::fprintf(stderr, "the relay died in Wine's start-up before it ran (attempt %d); starting it again\n", attempt);
+  }
+}
+
 class RelayProcess : public ::testing::Test {
  protected:
   RelayProcess() : bin_(ownDirectory()) {
@@ -101,9 +129,18 @@ class RelayProcess : public ::testing::Test {
     CreateDirectoryW(targetDir_.c_str(), nullptr);
     CopyFileW((bin_ + L"\\relay_probe.exe").c_str(), targetProbe().c_str(), FALSE);
     SetEnvironmentVariableW(linkrelay_test::kProbeRecordVariable, record_.c_str());
+    // The batch probes write their first argument as the interpreter gives it, quotes and all,
+    // without ever leaving it unquoted on a command line of their own.
+    for (const std::wstring& batch : batchProbes()) {
+      std::ofstream(batch.c_str(), std::ios::binary) << "@echo %1>\"%BRIVON_RELAY_PROBE_RECORD%.txt\"\r\n";
+    }
   }
   ~RelayProcess() override {
     DeleteFileW(record_.c_str());
+    DeleteFileW(batchRecord().c_str());
+    for (const std::wstring& batch : batchProbes()) {
+      DeleteFileW(batch.c_str());
+    }
     DeleteFileW(targetProbe().c_str());
     RemoveDirectoryW(startDir_.c_str());
     RemoveDirectoryW(targetDir_.c_str());
@@ -111,11 +148,27 @@ class RelayProcess : public ::testing::Test {
   }
 
   std::wstring targetProbe() const { return targetDir_ + L"\\relay_probe.exe"; }
+  std::vector<std::wstring> batchProbes() const { return {targetDir_ + L"\\probe.bat", targetDir_ + L"\\Probe.CMD"}; }
+  std::wstring batchRecord() const { return record_ + L".txt"; }
+
+  // The batch probe's record: its first argument, or nothing when it did not run.
+  std::optional<std::string> batchArgument() const {
+    std::ifstream in(batchRecord().c_str(), std::ios::binary);
+    if (!in) {
+      return std::nullopt;
+    }
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    while (!text.empty() && (text.back() == '\r' || text.back() == '\n')) {
+      text.pop_back();
+    }
+    return text;
+  }
 
   // Runs the relay with the items in the working directory, dispatching the messages sent to
   // this thread's windows meanwhile, and waits until every process of the run has ended.
   RunResult run(const std::vector<std::wstring>& items, const std::wstring& workingDirectory) {
     DeleteFileW(record_.c_str());
+    DeleteFileW(batchRecord().c_str());
     const std::wstring relay = bin_ + L"\\linkrelay.exe";
     std::wstring commandLine = L"\"" + relay + L"\"";
     for (const std::wstring& item : items) {
@@ -131,11 +184,8 @@ class RelayProcess : public ::testing::Test {
       ADD_FAILURE() << "no completion port for the job: " << GetLastError();
       return result;
     }
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(relay.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
-                        workingDirectory.c_str(), &startup, &process)) {
+    if (!startSuspended(relay, commandLine, workingDirectory, process)) {
       ADD_FAILURE() << "cannot start the relay: " << GetLastError();
       return result;
     }
@@ -284,7 +334,7 @@ TEST_F(RelayProcess, FailedStartExitsWithTheLastError) {
 TEST_F(RelayProcess, OpenedProgramReadsTheHardestPayloadsBackAsOneArgument) {
   const std::wstring payloads[] = {
       L"a\"b", L"ends\\", L"x\\\" --elevated \\\"y", L"\" --extra \"", L"", L"two words",
-      L"C:\\Program Files\\", L"\\\\\"\\\\",
+      L"C:\\Program Files\\", L"\\\\\"\\\\", L"%PATH% !PATH! & calc",
   };
   for (const std::wstring& payload : payloads) {
     const RunResult run = this->run({L"target", L"NoSuchClass", L"none", targetProbe(), payload}, startDir_);
@@ -293,6 +343,38 @@ TEST_F(RelayProcess, OpenedProgramReadsTheHardestPayloadsBackAsOneArgument) {
     const std::optional<ProbeRecord> seen = record();
     ASSERT_TRUE(seen.has_value()) << shown(payload);
     EXPECT_EQ(seen->arguments, std::vector<std::wstring>{payload}) << shown(payload);
+  }
+}
+
+// A batch file is run by the command interpreter, which would read a quote, a percent sign, an
+// exclamation mark or a line break of the payload as its own; such payloads open nothing.
+TEST_F(RelayProcess, BatchFileTargetsGetSafePayloadsAsOneQuotedArgumentAndOpenNothingElse) {
+  struct Case {
+    std::size_t probe;  // index into batchProbes()
+    std::wstring payload;
+    bool opened;
+  };
+  const Case cases[] = {
+      {0, L"a & b | c < d > e ^ f", true},
+      {1, L"C:\\dir\\", true},
+      {0, L"x\" & calc & \"", false},
+      {1, L"%PATH%", false},
+      {0, L"!PATH!", false},
+      {0, L"a\r\nb", false},
+  };
+  for (const Case& c : cases) {
+    const std::wstring file = batchProbes()[c.probe];
+    const RunResult run = this->run({L"target", L"NoSuchClass", L"none", file, c.payload}, startDir_);
+    ASSERT_TRUE(run.finished) << shown(c.payload);
+    const std::optional<std::string> argument = batchArgument();
+    if (c.opened) {
+      EXPECT_EQ(run.exitCode, 0) << shown(c.payload);
+      EXPECT_EQ(argument, "\"" + shown(c.payload) + "\"") << "one argument, the payload in quotes";
+    } else {
+      EXPECT_EQ(run.exitCode, -1) << shown(c.payload);
+      EXPECT_EQ(run.processes, 1u) << "nothing started: " << shown(c.payload);
+      EXPECT_FALSE(argument.has_value()) << shown(c.payload);
+    }
   }
 }
 

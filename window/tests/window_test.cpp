@@ -295,5 +295,6 @@ TEST(CustomFrame, AttachesTheNewWindowWithResizeZonesAndNoCaption) {
     destroyWindow(window);
     EXPECT_FALSE(IsWindow(hwnd));
     EXPECT_TRUE(sawMessage(WM_NCDESTROY));
+    EXPECT_FALSE(sawMessage(WM_SHOWWINDOW, TRUE)) << "the hidden window is not shown on its way out";
   }
 }

@@ -10,6 +10,11 @@
 #include <vector>
 
 #include "include/cef_base.h"
+// The browser side of the driver, so that one include gives every lever.
+#include "cefsim/browsers.h"
+#include "cefsim/native_windows.h"
+#include "cefsim/page.h"
+#include "cefsim/web.h"
 
 namespace cefsim {
 namespace driver {

@@ -31,6 +31,14 @@ class NativeWindows {
 
 NativeWindows& Windows();
 
+// A window handle's value and back, whatever the platform's handle type.
+inline uintptr_t HandleValue(CefWindowHandle handle) {
+  return (uintptr_t)handle;  // a pointer on Windows, an integer elsewhere
+}
+inline CefWindowHandle HandleFrom(uintptr_t value) {
+  return (CefWindowHandle)value;
+}
+
 }  // namespace cefsim
 
 #endif  // CEFSIM_SRC_NATIVE_WINDOWS_H_

@@ -1,0 +1,582 @@
+// A browser and its host: creation, frames, read-backs, DevTools, closing, and the host
+// operations the stand-in keeps as no-ops. Navigation is in navigation.cc, what pages
+// ask of their browser in page_messages.cc.
+//
+// Threads: client calls and every step here run on the UI thread; read-backs for the
+// driver on any thread.
+
+#include "src/browser/browser_impl.h"
+
+#include <utility>
+
+#include "src/browser/browser_registry.h"
+#include "src/browser/navigation.h"
+#include "src/engine.h"
+#include "src/native_windows.h"
+
+namespace cefsim {
+namespace {
+
+void PostUi(std::function<void()> work) {
+  UiQueue().Post(std::move(work), Clock::duration::zero());
+}
+
+}  // namespace
+
+BrowserImpl::BrowserImpl(int identifier,
+                         const BrowserSpec& spec,
+                         uintptr_t window,
+                         int64 main_frame_id)
+    : identifier_(identifier),
+      main_frame_id_(main_frame_id),
+      is_popup_(spec.is_popup),
+      opener_id_(spec.opener_id),
+      opener_window_(spec.opener_window),
+      inspected_id_(spec.inspected_id),
+      window_(window),
+      window_info_(spec.window_info),
+      settings_(spec.settings),
+      client_(spec.client),
+      frame_rate_(spec.settings.windowless_frame_rate > 0 ? spec.settings.windowless_frame_rate
+                                                          : 30) {}
+
+void BrowserImpl::SetMainFrame(CefRefPtr<FrameImpl> frame) {
+  main_frame_ = frame;
+}
+
+// --- the client's handlers -------------------------------------------------------------
+
+CefRefPtr<CefClient> BrowserImpl::client() const {
+  std::lock_guard<std::mutex> lock(BrowsersMutex());
+  return closed_ ? nullptr : client_;
+}
+
+CefRefPtr<CefLifeSpanHandler> BrowserImpl::LifeSpan() const {
+  CefRefPtr<CefClient> c = client();
+  return c ? c->GetLifeSpanHandler() : nullptr;
+}
+
+CefRefPtr<CefLoadHandler> BrowserImpl::Load() const {
+  CefRefPtr<CefClient> c = client();
+  return c ? c->GetLoadHandler() : nullptr;
+}
+
+CefRefPtr<CefDisplayHandler> BrowserImpl::Display() const {
+  CefRefPtr<CefClient> c = client();
+  return c ? c->GetDisplayHandler() : nullptr;
+}
+
+CefRefPtr<CefRequestHandler> BrowserImpl::Requests() const {
+  CefRefPtr<CefClient> c = client();
+  return c ? c->GetRequestHandler() : nullptr;
+}
+
+CefRefPtr<CefRenderHandler> BrowserImpl::Render() const {
+  CefRefPtr<CefClient> c = client();
+  return c ? c->GetRenderHandler() : nullptr;
+}
+
+// --- creation and the view ---------------------------------------------------------------
+
+void BrowserImpl::NotifyCreated() {
+  if (CefRefPtr<CefLifeSpanHandler> handler = LifeSpan())
+    handler->OnAfterCreated(this);
+}
+
+void BrowserImpl::AskViewRectLater() {
+  CefRefPtr<BrowserImpl> self = this;
+  PostUi([self]() {
+    CefRect rect;
+    self->AskViewRect(&rect);
+  });
+}
+
+bool BrowserImpl::AskViewRect(CefRect* rect) {
+  CefRefPtr<CefRenderHandler> handler = Render();
+  if (!handler)
+    return false;
+  CefRect answer;
+  handler->GetViewRect(this, answer);
+  std::lock_guard<std::mutex> lock(BrowsersMutex());
+  view_rects_.push_back(answer);
+  *rect = answer;
+  return true;
+}
+
+void BrowserImpl::PostTask(std::function<void()> work) {
+  PostUi(std::move(work));
+}
+
+void BrowserImpl::RecordScript(int64 frame_id,
+                               const CefString& code,
+                               const CefString& url,
+                               int line) {
+  std::lock_guard<std::mutex> lock(BrowsersMutex());
+  if (!closed_)
+    scripts_.push_back(driver::Script{frame_id, code, url, line});
+}
+
+// --- read-backs ----------------------------------------------------------------------------
+
+bool BrowserImpl::closed() const {
+  std::lock_guard<std::mutex> lock(BrowsersMutex());
+  return closed_;
+}
+
+int BrowserImpl::close_requests() const {
+  std::lock_guard<std::mutex> lock(BrowsersMutex());
+  return close_requests_;
+}
+
+std::vector<int64> BrowserImpl::frame_ids() const {
+  std::lock_guard<std::mutex> lock(BrowsersMutex());
+  std::vector<int64> ids;
+  if (!main_frame_)
+    return ids;
+  ids.push_back(main_frame_->GetIdentifier());
+  for (const CefRefPtr<FrameImpl>& frame : subframes_)
+    ids.push_back(frame->GetIdentifier());
+  return ids;
+}
+
+bool BrowserImpl::FrameUrl(int64 frame_id, CefString* url) const {
+  std::lock_guard<std::mutex> lock(BrowsersMutex());
+  if (main_frame_ && main_frame_->GetIdentifier() == frame_id) {
+    *url = main_frame_->url();
+    return true;
+  }
+  for (const CefRefPtr<FrameImpl>& frame : subframes_) {
+    if (frame->GetIdentifier() == frame_id) {
+      *url = frame->url();
+      return true;
+    }
+  }
+  return false;
+}
+
+CefRefPtr<FrameImpl> BrowserImpl::subframe(size_t index) const {
+  std::lock_guard<std::mutex> lock(BrowsersMutex());
+  return index < subframes_.size() ? subframes_[index] : nullptr;
+}
+
+std::vector<driver::Script> BrowserImpl::scripts() const {
+  std::lock_guard<std::mutex> lock(BrowsersMutex());
+  return scripts_;
+}
+
+std::vector<CefRect> BrowserImpl::view_rects() const {
+  std::lock_guard<std::mutex> lock(BrowsersMutex());
+  return view_rects_;
+}
+
+driver::BrowserWindowInfo BrowserImpl::window_info() const {
+  driver::BrowserWindowInfo info;
+  info.windowless = window_info_.windowless_rendering_enabled != 0;
+  info.style = static_cast<uint32_t>(window_info_.style);
+  info.x = window_info_.x;
+  info.y = window_info_.y;
+  info.width = window_info_.width;
+  info.height = window_info_.height;
+  info.parent_window = HandleValue(window_info_.parent_window);
+  return info;
+}
+
+driver::BrowserSettingsInfo BrowserImpl::browser_settings() const {
+  return driver::BrowserSettingsInfo{settings_.windowless_frame_rate,
+                                     static_cast<uint32_t>(settings_.background_color)};
+}
+
+double BrowserImpl::zoom_level() const {
+  std::lock_guard<std::mutex> lock(BrowsersMutex());
+  return zoom_level_;
+}
+
+int BrowserImpl::devtools_id() const {
+  std::lock_guard<std::mutex> lock(BrowsersMutex());
+  return devtools_ ? devtools_->identifier_ : 0;
+}
+
+int BrowserImpl::show_devtools_calls() const {
+  std::lock_guard<std::mutex> lock(BrowsersMutex());
+  return show_devtools_calls_;
+}
+
+std::shared_ptr<Page> BrowserImpl::main_page() const {
+  std::lock_guard<std::mutex> lock(BrowsersMutex());
+  return main_frame_ && !closed_ ? main_frame_->page() : nullptr;
+}
+
+// --- CefBrowser ----------------------------------------------------------------------------
+
+CefRefPtr<CefBrowserHost> BrowserImpl::GetHost() {
+  return this;
+}
+
+bool BrowserImpl::CanGoBack() {
+  std::lock_guard<std::mutex> lock(BrowsersMutex());
+  return !closed_ && history_index_ > 0;
+}
+
+bool BrowserImpl::CanGoForward() {
+  std::lock_guard<std::mutex> lock(BrowsersMutex());
+  return !closed_ && history_index_ + 1 < static_cast<int>(history_.size());
+}
+
+void BrowserImpl::GoBack() {
+  StartHistoryNavigation(-1);
+}
+
+void BrowserImpl::GoForward() {
+  StartHistoryNavigation(1);
+}
+
+bool BrowserImpl::IsLoading() {
+  std::lock_guard<std::mutex> lock(BrowsersMutex());
+  return !closed_ && loading_;
+}
+
+int BrowserImpl::GetIdentifier() {
+  return identifier_;
+}
+
+bool BrowserImpl::IsSame(CefRefPtr<CefBrowser> that) {
+  return that.get() == static_cast<CefBrowser*>(this);
+}
+
+bool BrowserImpl::IsPopup() {
+  return is_popup_;
+}
+
+bool BrowserImpl::HasDocument() {
+  std::lock_guard<std::mutex> lock(BrowsersMutex());
+  return !closed_ && has_document_;
+}
+
+CefRefPtr<CefFrame> BrowserImpl::GetMainFrame() {
+  std::lock_guard<std::mutex> lock(BrowsersMutex());
+  return main_frame_;
+}
+
+CefRefPtr<CefFrame> BrowserImpl::GetFocusedFrame() {
+  return GetMainFrame();
+}
+
+CefRefPtr<CefFrame> BrowserImpl::GetFrame(int64 identifier) {
+  std::lock_guard<std::mutex> lock(BrowsersMutex());
+  if (main_frame_ && main_frame_->GetIdentifier() == identifier)
+    return main_frame_;
+  for (const CefRefPtr<FrameImpl>& frame : subframes_) {
+    if (frame->GetIdentifier() == identifier)
+      return frame;
+  }
+  return nullptr;
+}
+
+CefRefPtr<CefFrame> BrowserImpl::GetFrame(const CefString& name) {
+  std::lock_guard<std::mutex> lock(BrowsersMutex());
+  if (!main_frame_)
+    return nullptr;
+  // The engine answers an empty name with the main frame.
+  if (name.empty())
+    return main_frame_;
+  for (const CefRefPtr<FrameImpl>& frame : subframes_) {
+    if (frame->GetName() == name)
+      return frame;
+  }
+  return nullptr;
+}
+
+size_t BrowserImpl::GetFrameCount() {
+  std::lock_guard<std::mutex> lock(BrowsersMutex());
+  return main_frame_ ? 1 + subframes_.size() : 0;
+}
+
+void BrowserImpl::GetFrameIdentifiers(std::vector<int64>& identifiers) {
+  identifiers = frame_ids();
+}
+
+void BrowserImpl::GetFrameNames(std::vector<CefString>& names) {
+  std::lock_guard<std::mutex> lock(BrowsersMutex());
+  names.clear();
+  if (!main_frame_)
+    return;
+  names.push_back(main_frame_->GetName());
+  for (const CefRefPtr<FrameImpl>& frame : subframes_)
+    names.push_back(frame->GetName());
+}
+
+// --- CefBrowserHost: identity, window, zoom ---------------------------------------------
+
+CefRefPtr<CefBrowser> BrowserImpl::GetBrowser() {
+  return this;
+}
+
+CefWindowHandle BrowserImpl::GetWindowHandle() {
+  std::lock_guard<std::mutex> lock(BrowsersMutex());
+  return HandleFrom(closed_ ? 0 : window_);
+}
+
+CefWindowHandle BrowserImpl::GetOpenerWindowHandle() {
+  return HandleFrom(opener_window_);
+}
+
+bool BrowserImpl::HasView() {
+  return false;
+}
+
+CefRefPtr<CefClient> BrowserImpl::GetClient() {
+  return client();
+}
+
+CefRefPtr<CefRequestContext> BrowserImpl::GetRequestContext() {
+  return nullptr;
+}
+
+double BrowserImpl::GetZoomLevel() {
+  return zoom_level();
+}
+
+void BrowserImpl::SetZoomLevel(double zoomLevel) {
+  std::lock_guard<std::mutex> lock(BrowsersMutex());
+  if (!closed_)
+    zoom_level_ = zoomLevel;
+}
+
+bool BrowserImpl::IsWindowRenderingDisabled() {
+  return window_info_.windowless_rendering_enabled != 0;
+}
+
+void BrowserImpl::WasResized() {
+  // The engine lays the view out again and asks for its size.
+  if (IsWindowRenderingDisabled() && !closed())
+    AskViewRectLater();
+}
+
+int BrowserImpl::GetWindowlessFrameRate() {
+  std::lock_guard<std::mutex> lock(BrowsersMutex());
+  return frame_rate_;
+}
+
+void BrowserImpl::SetWindowlessFrameRate(int frame_rate) {
+  std::lock_guard<std::mutex> lock(BrowsersMutex());
+  if (!closed_)
+    frame_rate_ = frame_rate < 1 ? 1 : (frame_rate > 60 ? 60 : frame_rate);
+}
+
+// --- DevTools ------------------------------------------------------------------------------
+
+void BrowserImpl::ShowDevTools(const CefWindowInfo& windowInfo,
+                               CefRefPtr<CefClient> client,
+                               const CefBrowserSettings& settings,
+                               const CefPoint& /*inspect_element_at*/) {
+  {
+    std::lock_guard<std::mutex> lock(BrowsersMutex());
+    if (closed_)
+      return;
+    ++show_devtools_calls_;
+    // Open already: the engine only brings its window to the front.
+    if (devtools_)
+      return;
+  }
+  BrowserSpec spec;
+  spec.window_info = windowInfo;
+  spec.client = client;
+  spec.settings = settings;
+  spec.is_popup = true;
+  spec.opener_window = window_;
+  spec.inspected_id = identifier_;
+  CefRefPtr<BrowserImpl> devtools = CreateBrowserNow(spec, "devtools://devtools/devtools_app.html");
+  if (!devtools)
+    return;
+  std::lock_guard<std::mutex> lock(BrowsersMutex());
+  devtools_ = devtools;
+}
+
+void BrowserImpl::CloseDevTools() {
+  CefRefPtr<BrowserImpl> devtools;
+  {
+    std::lock_guard<std::mutex> lock(BrowsersMutex());
+    devtools.swap(devtools_);
+  }
+  if (devtools)
+    devtools->CloseBrowser(true);
+}
+
+bool BrowserImpl::HasDevTools() {
+  std::lock_guard<std::mutex> lock(BrowsersMutex());
+  return devtools_ != nullptr;
+}
+
+// --- closing ---------------------------------------------------------------------------------
+
+void BrowserImpl::CloseBrowser(bool /*force_close*/) {
+  {
+    std::lock_guard<std::mutex> lock(BrowsersMutex());
+    ++close_requests_;
+    if (closed_ || close_pending_)
+      return;
+    close_pending_ = true;
+  }
+  CefRefPtr<BrowserImpl> self = this;
+  PostUi([self]() { self->RunDoClose(); });
+}
+
+bool BrowserImpl::TryCloseBrowser() {
+  if (closed())
+    return true;
+  CloseBrowser(false);
+  return false;
+}
+
+void BrowserImpl::RunDoClose() {
+  if (closed())
+    return;
+  CefRefPtr<CefLifeSpanHandler> handler = LifeSpan();
+  if (handler && handler->DoClose(this)) {
+    // The client takes the close over; a later CloseBrowser asks again.
+    std::lock_guard<std::mutex> lock(BrowsersMutex());
+    close_pending_ = false;
+    return;
+  }
+  CefRefPtr<BrowserImpl> self = this;
+  PostUi([self]() { self->RunBeforeClose(); });
+}
+
+void BrowserImpl::RunBeforeClose() {
+  CefRefPtr<BrowserImpl> devtools;
+  CefRefPtr<BrowserImpl> inspected;
+  {
+    std::lock_guard<std::mutex> lock(BrowsersMutex());
+    if (closed_)
+      return;
+    // What loads stops without further events: the page goes with the browser.
+    navigation_ = nullptr;
+    devtools.swap(devtools_);
+    if (inspected_id_)
+      inspected = Browsers().Find(inspected_id_);
+  }
+  // The inspected browser's DevTools go with it.
+  if (devtools)
+    devtools->CloseBrowser(true);
+  if (CefRefPtr<CefLifeSpanHandler> handler = LifeSpan())
+    handler->OnBeforeClose(this);
+  CefRefPtr<CefClient> client;
+  CefRefPtr<FrameImpl> main_frame;
+  std::vector<CefRefPtr<FrameImpl>> subframes;
+  {
+    std::lock_guard<std::mutex> lock(BrowsersMutex());
+    closed_ = true;
+    loading_ = false;
+    client.swap(client_);
+    main_frame.swap(main_frame_);
+    subframes.swap(subframes_);
+    if (main_frame)
+      main_frame->Detach();
+    for (const CefRefPtr<FrameImpl>& frame : subframes)
+      frame->Detach();
+    if (inspected && inspected->devtools_.get() == this)
+      inspected->devtools_ = nullptr;
+  }
+  if (window_)
+    Windows().Destroy(window_);
+  // client, frames and the inspected browser are released here, outside the lock.
+}
+
+bool BrowserImpl::Abandon() {
+  CefRefPtr<CefClient> client;
+  CefRefPtr<FrameImpl> main_frame;
+  std::vector<CefRefPtr<FrameImpl>> subframes;
+  CefRefPtr<BrowserImpl> devtools;
+  {
+    std::lock_guard<std::mutex> lock(BrowsersMutex());
+    if (closed_)
+      return false;
+    closed_ = true;
+    loading_ = false;
+    navigation_ = nullptr;
+    client.swap(client_);
+    main_frame.swap(main_frame_);
+    subframes.swap(subframes_);
+    devtools.swap(devtools_);
+    if (main_frame)
+      main_frame->Detach();
+    for (const CefRefPtr<FrameImpl>& frame : subframes)
+      frame->Detach();
+  }
+  if (window_)
+    Windows().Destroy(window_);
+  return true;
+}
+
+// --- host operations the stand-in does not play -------------------------------------------
+
+void BrowserImpl::SetFocus(bool) {}
+void BrowserImpl::RunFileDialog(FileDialogMode,
+                                const CefString&,
+                                const CefString&,
+                                const std::vector<CefString>&,
+                                int,
+                                CefRefPtr<CefRunFileDialogCallback>) {}
+void BrowserImpl::StartDownload(const CefString&) {}
+void BrowserImpl::DownloadImage(const CefString&,
+                                bool,
+                                uint32,
+                                bool,
+                                CefRefPtr<CefDownloadImageCallback>) {}
+void BrowserImpl::Print() {}
+void BrowserImpl::PrintToPDF(const CefString&,
+                             const CefPdfPrintSettings&,
+                             CefRefPtr<CefPdfPrintCallback>) {}
+void BrowserImpl::Find(int, const CefString&, bool, bool, bool) {}
+void BrowserImpl::StopFinding(bool) {}
+void BrowserImpl::GetNavigationEntries(CefRefPtr<CefNavigationEntryVisitor>, bool) {}
+void BrowserImpl::SetMouseCursorChangeDisabled(bool) {}
+bool BrowserImpl::IsMouseCursorChangeDisabled() {
+  return false;
+}
+void BrowserImpl::ReplaceMisspelling(const CefString&) {}
+void BrowserImpl::AddWordToDictionary(const CefString&) {}
+void BrowserImpl::WasHidden(bool) {}
+void BrowserImpl::NotifyScreenInfoChanged() {}
+void BrowserImpl::Invalidate(PaintElementType) {}
+void BrowserImpl::SendExternalBeginFrame() {}
+void BrowserImpl::SendKeyEvent(const CefKeyEvent&) {}
+void BrowserImpl::SendMouseClickEvent(const CefMouseEvent&, MouseButtonType, bool, int) {}
+void BrowserImpl::SendMouseMoveEvent(const CefMouseEvent&, bool) {}
+void BrowserImpl::SendMouseWheelEvent(const CefMouseEvent&, int, int) {}
+void BrowserImpl::SendTouchEvent(const CefTouchEvent&) {}
+void BrowserImpl::SendFocusEvent(bool) {}
+void BrowserImpl::SendCaptureLostEvent() {}
+void BrowserImpl::NotifyMoveOrResizeStarted() {}
+void BrowserImpl::ImeSetComposition(const CefString&,
+                                    const std::vector<CefCompositionUnderline>&,
+                                    const CefRange&,
+                                    const CefRange&) {}
+void BrowserImpl::ImeCommitText(const CefString&, const CefRange&, int) {}
+void BrowserImpl::ImeFinishComposingText(bool) {}
+void BrowserImpl::ImeCancelComposition() {}
+void BrowserImpl::DragTargetDragEnter(CefRefPtr<CefDragData>,
+                                      const CefMouseEvent&,
+                                      DragOperationsMask) {}
+void BrowserImpl::DragTargetDragOver(const CefMouseEvent&, DragOperationsMask) {}
+void BrowserImpl::DragTargetDragLeave() {}
+void BrowserImpl::DragTargetDrop(const CefMouseEvent&) {}
+void BrowserImpl::DragSourceEndedAt(int, int, DragOperationsMask) {}
+void BrowserImpl::DragSourceSystemDragEnded() {}
+CefRefPtr<CefNavigationEntry> BrowserImpl::GetVisibleNavigationEntry() {
+  return nullptr;
+}
+void BrowserImpl::SetAccessibilityState(cef_state_t) {}
+void BrowserImpl::SetAutoResizeEnabled(bool, const CefSize&, const CefSize&) {}
+CefRefPtr<CefExtension> BrowserImpl::GetExtension() {
+  return nullptr;
+}
+bool BrowserImpl::IsBackgroundHost() {
+  return false;
+}
+void BrowserImpl::SetAudioMuted(bool) {}
+bool BrowserImpl::IsAudioMuted() {
+  return false;
+}
+
+}  // namespace cefsim

@@ -62,7 +62,7 @@ bool IsShutDown();
 // Tasks queued for the UI thread, the engine's own included.
 size_t PendingUiTasks();
 // Client objects the engine holds references to: the application, the registered
-// factories and the queued client tasks.
+// factories, the queued client tasks and the clients of browsers not yet closed.
 size_t HeldClientObjects();
 
 // Moves the engine's monotonic clock forward, so that delayed tasks fall due.

@@ -71,6 +71,20 @@ CefRefPtr<BrowserImpl> CreateBrowserNow(const BrowserSpec& spec, const CefString
   return browser;
 }
 
+size_t HeldBrowserClients() {
+  std::vector<CefRefPtr<BrowserImpl>> browsers;
+  {
+    std::lock_guard<std::mutex> lock(BrowsersMutex());
+    browsers = Browsers().all();
+  }
+  size_t held = 0;
+  for (const CefRefPtr<BrowserImpl>& browser : browsers) {
+    if (browser->GetClient())
+      ++held;
+  }
+  return held;
+}
+
 void AbandonOpenBrowsers() {
   std::vector<CefRefPtr<BrowserImpl>> browsers;
   {

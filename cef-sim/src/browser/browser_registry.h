@@ -42,6 +42,9 @@ CefRefPtr<BrowserImpl> FindBrowser(int identifier);
 // running or the context is not yet initialised.
 CefRefPtr<BrowserImpl> CreateBrowserNow(const BrowserSpec& spec, const CefString& url);
 
+// Browsers not yet closed that hold a client.
+size_t HeldBrowserClients();
+
 // CefShutdown with browsers still open: counts and drops them.
 void AbandonOpenBrowsers();
 

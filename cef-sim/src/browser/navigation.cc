@@ -221,10 +221,10 @@ void BrowserImpl::BeginNavigation(std::shared_ptr<Navigation> navigation) {
     gone.swap(subframes_);
     for (const CefRefPtr<FrameImpl>& frame : gone)
       frame->Detach();
+    // The served documents' iframes carry no name attribute.
     for (size_t i = 0; i < served.subframe_urls.size(); ++i) {
-      CefString name("frame" + std::to_string(i));
       subframes_.push_back(new FrameImpl(this, Browsers().NextFrameIdentifier(identifier_),
-                                         main_frame_, name));
+                                         main_frame_, CefString()));
     }
   }
   gone.clear();

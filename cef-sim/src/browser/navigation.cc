@@ -25,10 +25,6 @@
 namespace cefsim {
 namespace {
 
-void PostUi(std::function<void()> work) {
-  UiQueue().Post(std::move(work), Clock::duration::zero());
-}
-
 const char kAbortedText[] = "net::ERR_ABORTED";
 const char kNameNotResolvedText[] = "net::ERR_NAME_NOT_RESOLVED";
 
@@ -48,7 +44,7 @@ void BrowserImpl::StartNavigation(const CefString& url,
     navigation->sequence = ++requested_navigations_;
   }
   CefRefPtr<BrowserImpl> self = this;
-  PostUi([self, navigation]() { self->BeginNavigation(navigation); });
+  PostTask([self, navigation]() { self->BeginNavigation(navigation); });
 }
 
 void BrowserImpl::StartHistoryNavigation(int offset) {
@@ -67,7 +63,7 @@ void BrowserImpl::StartHistoryNavigation(int offset) {
     navigation->sequence = ++requested_navigations_;
   }
   CefRefPtr<BrowserImpl> self = this;
-  PostUi([self, navigation]() { self->BeginNavigation(navigation); });
+  PostTask([self, navigation]() { self->BeginNavigation(navigation); });
 }
 
 void BrowserImpl::Reload() {
@@ -84,7 +80,7 @@ void BrowserImpl::Reload() {
     navigation->sequence = ++requested_navigations_;
   }
   CefRefPtr<BrowserImpl> self = this;
-  PostUi([self, navigation]() { self->BeginNavigation(navigation); });
+  PostTask([self, navigation]() { self->BeginNavigation(navigation); });
 }
 
 void BrowserImpl::ReloadIgnoreCache() {
@@ -107,7 +103,7 @@ void BrowserImpl::StopLoad() {
     navigation_ = nullptr;
   }
   CefRefPtr<BrowserImpl> self = this;
-  PostUi([self, url]() { self->FinishStop(url); });
+  PostTask([self, url]() { self->FinishStop(url); });
 }
 
 void BrowserImpl::FinishStop(CefString url) {

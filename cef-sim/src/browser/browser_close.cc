@@ -7,10 +7,10 @@
 
 #include "src/browser/browser_impl.h"
 #include "src/browser/browser_registry.h"
-#include "src/engine.h"
 #include "src/native_windows.h"
 
 namespace cefsim {
+
 // --- DevTools ------------------------------------------------------------------------------
 
 void BrowserImpl::ShowDevTools(const CefWindowInfo& windowInfo,

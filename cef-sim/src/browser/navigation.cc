@@ -19,7 +19,6 @@
 #include "src/browser/browser_impl.h"
 #include "src/browser/browser_registry.h"
 #include "src/browser/navigation.h"
-#include "src/engine.h"
 #include "src/request_impl.h"
 
 namespace cefsim {

@@ -252,6 +252,16 @@ TEST(BrowserLifetimeTest, ShowDevToolsTwiceOpensOneAndItClosesWithCloseDevTools)
             (Lines{"do-close " + std::to_string(tools->GetIdentifier()),
                    "before-close " + std::to_string(tools->GetIdentifier())}));
   EXPECT_FALSE(driver::BrowserClosed(id));
+
+  // Open again: a new DevTools browser, which closes with the browser it inspects.
+  browser->GetHost()->ShowDevTools(CefWindowInfo(), tools_client.get(), CefBrowserSettings(),
+                                   CefPoint());
+  ASSERT_EQ(tools_client->created.size(), 2u);
+  const int again = tools_client->created[1]->GetIdentifier();
+  EXPECT_NE(again, tools->GetIdentifier());
+  browser->GetHost()->CloseBrowser(false);
+  ASSERT_TRUE(PumpUntil([&] { return driver::BrowserClosed(id) && driver::BrowserClosed(again); }));
+  EXPECT_TRUE(driver::BrowserIds().empty());
 }
 
 TEST(BrowserLifetimeTest, ShutdownWithABrowserOpenIsCountedAndLetsTheClientGo) {

@@ -77,7 +77,8 @@ TEST_F(NavigationTest, PageWithSubframesGivesTheEnginesEventOrderAndFreshSubfram
   EXPECT_EQ(std::set<int64>(first.begin(), first.end()).size(), 3u) << "three different frames";
   EXPECT_EQ(e[6].frame_id, e[5].frame_id) << "a subframe's start and end name one frame";
   EXPECT_EQ(browser->GetMainFrame()->GetIdentifier(), main_id);
-  EXPECT_EQ(driver::FrameIds(browser->GetIdentifier()), std::vector<int64_t>(first.begin(), first.end()));
+  EXPECT_EQ(driver::FrameIds(browser->GetIdentifier()),
+            std::vector<int64_t>(first.begin(), first.end()));
   CefString url;
   ASSERT_TRUE(driver::FrameUrl(first[2], &url));
   EXPECT_EQ(url.ToString(), "http://site.test/b");
@@ -154,7 +155,9 @@ TEST_F(NavigationTest, ReleasedLoadFinishesAndCancelledBrowseLeavesThePage) {
   EXPECT_EQ(client->lines().back(), "loading " + id + " false");
 
   client->clear();
-  client->cancel_browse = [](const std::string& url, bool) { return url == "http://site.test/two"; };
+  client->cancel_browse = [](const std::string& url, bool) {
+    return url == "http://site.test/two";
+  };
   browser->GetMainFrame()->LoadURL("http://site.test/two");
   Pump(3);
   EXPECT_EQ(client->lines(), (Lines{"before-browse " + id + " main http://site.test/two"}))

@@ -181,7 +181,9 @@ class BrowserImpl : public CefBrowser, public CefBrowserHost {
   void DragSourceSystemDragEnded() override;
   CefRefPtr<CefNavigationEntry> GetVisibleNavigationEntry() override;
   void SetAccessibilityState(cef_state_t accessibility_state) override;
-  void SetAutoResizeEnabled(bool enabled, const CefSize& min_size, const CefSize& max_size) override;
+  void SetAutoResizeEnabled(bool enabled,
+                            const CefSize& min_size,
+                            const CefSize& max_size) override;
   CefRefPtr<CefExtension> GetExtension() override;
   bool IsBackgroundHost() override;
   void SetAudioMuted(bool mute) override;

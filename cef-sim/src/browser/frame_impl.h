@@ -46,7 +46,9 @@ class FrameImpl : public CefFrame {
   void LoadRequest(CefRefPtr<CefRequest> request) override;
   void LoadURL(const CefString& url) override;
   void LoadString(const CefString& string_val, const CefString& url) override;
-  void ExecuteJavaScript(const CefString& code, const CefString& script_url, int start_line) override;
+  void ExecuteJavaScript(const CefString& code,
+                         const CefString& script_url,
+                         int start_line) override;
   bool IsMain() override;
   bool IsFocused() override;
   CefString GetName() override;

@@ -26,14 +26,14 @@ void BrowserImpl::ShowDevTools(const CefWindowInfo& windowInfo,
     if (devtools_)
       return;
   }
-  BrowserSpec spec;
-  spec.window_info = windowInfo;
-  spec.client = client;
-  spec.settings = settings;
-  spec.is_popup = true;
-  spec.opener_window = window_;
-  spec.inspected_id = identifier_;
-  CefRefPtr<BrowserImpl> devtools = CreateBrowserNow(spec, "devtools://devtools/devtools_app.html");
+  BrowserParams params;
+  params.window_info = windowInfo;
+  params.client = client;
+  params.settings = settings;
+  params.is_popup = true;
+  params.opener_window = window_;
+  params.inspected_id = identifier_;
+  CefRefPtr<BrowserImpl> devtools = CreateBrowserNow(params, "devtools://devtools/devtools_app.html");
   if (!devtools)
     return;
   std::lock_guard<std::mutex> lock(BrowsersMutex());

@@ -9,14 +9,14 @@
 
 namespace {
 
-cefsim::BrowserSpec SpecOf(const CefWindowInfo& window_info,
+cefsim::BrowserParams ParamsOf(const CefWindowInfo& window_info,
                            CefRefPtr<CefClient> client,
                            const CefBrowserSettings& settings) {
-  cefsim::BrowserSpec spec;
-  spec.window_info = window_info;
-  spec.client = client;
-  spec.settings = settings;
-  return spec;
+  cefsim::BrowserParams params;
+  params.window_info = window_info;
+  params.client = client;
+  params.settings = settings;
+  return params;
 }
 
 }  // namespace
@@ -32,9 +32,9 @@ bool CefBrowserHost::CreateBrowser(const CefWindowInfo& windowInfo,
     if (!cefsim::State().running() || !cefsim::State().context_valid)
       return false;
   }
-  cefsim::BrowserSpec spec = SpecOf(windowInfo, client, settings);
+  cefsim::BrowserParams params = ParamsOf(windowInfo, client, settings);
   CefString address = url;
-  return cefsim::UiQueue().Post([spec, address]() { cefsim::CreateBrowserNow(spec, address); },
+  return cefsim::UiQueue().Post([params, address]() { cefsim::CreateBrowserNow(params, address); },
                                 cefsim::Clock::duration::zero());
 }
 
@@ -46,6 +46,6 @@ CefRefPtr<CefBrowser> CefBrowserHost::CreateBrowserSync(
     CefRefPtr<CefDictionaryValue> /*extra_info*/,
     CefRefPtr<CefRequestContext> /*request_context*/) {
   CefRefPtr<cefsim::BrowserImpl> browser =
-      cefsim::CreateBrowserNow(SpecOf(windowInfo, client, settings), url);
+      cefsim::CreateBrowserNow(ParamsOf(windowInfo, client, settings), url);
   return browser.get();
 }

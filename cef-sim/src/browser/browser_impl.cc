@@ -25,20 +25,20 @@ void PostUi(std::function<void()> work) {
 }  // namespace
 
 BrowserImpl::BrowserImpl(int identifier,
-                         const BrowserSpec& spec,
+                         const BrowserParams& params,
                          uintptr_t window,
                          int64 main_frame_id)
     : identifier_(identifier),
       main_frame_id_(main_frame_id),
-      is_popup_(spec.is_popup),
-      opener_id_(spec.opener_id),
-      opener_window_(spec.opener_window),
-      inspected_id_(spec.inspected_id),
+      is_popup_(params.is_popup),
+      opener_id_(params.opener_id),
+      opener_window_(params.opener_window),
+      inspected_id_(params.inspected_id),
       window_(window),
-      window_info_(spec.window_info),
-      settings_(spec.settings),
-      client_(spec.client),
-      frame_rate_(spec.settings.windowless_frame_rate > 0 ? spec.settings.windowless_frame_rate
+      window_info_(params.window_info),
+      settings_(params.settings),
+      client_(params.client),
+      frame_rate_(params.settings.windowless_frame_rate > 0 ? params.settings.windowless_frame_rate
                                                           : 30) {}
 
 void BrowserImpl::SetMainFrame(CefRefPtr<FrameImpl> frame) {

@@ -17,7 +17,7 @@ namespace cefsim {
 struct Navigation;
 
 // What a browser is made with.
-struct BrowserSpec {
+struct BrowserParams {
   CefWindowInfo window_info;
   CefRefPtr<CefClient> client;
   CefBrowserSettings settings;
@@ -34,7 +34,7 @@ struct BrowserSpec {
 // operations do nothing.
 class BrowserImpl : public CefBrowser, public CefBrowserHost {
  public:
-  BrowserImpl(int identifier, const BrowserSpec& spec, uintptr_t window, int64 main_frame_id);
+  BrowserImpl(int identifier, const BrowserParams& params, uintptr_t window, int64 main_frame_id);
 
   // Engine side (UI thread).
   void SetMainFrame(CefRefPtr<FrameImpl> frame);

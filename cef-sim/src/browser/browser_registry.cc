@@ -42,7 +42,7 @@ CefRefPtr<BrowserImpl> FindBrowser(int identifier) {
   return Browsers().Find(identifier);
 }
 
-CefRefPtr<BrowserImpl> CreateBrowserNow(const BrowserSpec& spec, const CefString& url) {
+CefRefPtr<BrowserImpl> CreateBrowserNow(const BrowserParams& params, const CefString& url) {
   {
     std::lock_guard<std::mutex> lock(EngineMutex());
     if (!State().running() || !State().on_ui_thread() || !State().context_valid)
@@ -53,18 +53,18 @@ CefRefPtr<BrowserImpl> CreateBrowserNow(const BrowserSpec& spec, const CefString
     std::lock_guard<std::mutex> lock(BrowsersMutex());
     int id = Browsers().NextIdentifier();
     uintptr_t window = 0;
-    if (!spec.window_info.windowless_rendering_enabled) {
-      const CefWindowInfo& info = spec.window_info;
+    if (!params.window_info.windowless_rendering_enabled) {
+      const CefWindowInfo& info = params.window_info;
       window = Windows().Create(HandleValue(info.parent_window),
                                 CefRect(info.x, info.y, info.width, info.height));
     }
     int64 main_frame_id = Browsers().NextFrameIdentifier(id);
-    browser = new BrowserImpl(id, spec, window, main_frame_id);
+    browser = new BrowserImpl(id, params, window, main_frame_id);
     browser->SetMainFrame(new FrameImpl(browser, main_frame_id, nullptr, CefString()));
     Browsers().Add(browser);
   }
   browser->NotifyCreated();
-  if (spec.window_info.windowless_rendering_enabled)
+  if (params.window_info.windowless_rendering_enabled)
     browser->AskViewRectLater();
   if (!url.empty())
     browser->StartNavigation(url, false, TT_EXPLICIT);

@@ -40,7 +40,7 @@ CefRefPtr<BrowserImpl> FindBrowser(int identifier);
 // Creates a browser on the UI thread and announces it with OnAfterCreated; navigates to
 // url (when not empty) from the next loop iteration. Null when the engine is not
 // running or the context is not yet initialised.
-CefRefPtr<BrowserImpl> CreateBrowserNow(const BrowserSpec& spec, const CefString& url);
+CefRefPtr<BrowserImpl> CreateBrowserNow(const BrowserParams& params, const CefString& url);
 
 // Browsers not yet closed that hold a client.
 size_t HeldBrowserClients();

@@ -13,14 +13,14 @@ namespace cefsim {
 
 void BrowserImpl::OnPageWindowOpen(const CefString& url, bool with_features) {
   CefRefPtr<FrameImpl> opener_frame;
-  BrowserSpec spec;
+  BrowserParams params;
   {
     std::lock_guard<std::mutex> lock(BrowsersMutex());
     if (closed_ || !main_frame_)
       return;
     opener_frame = main_frame_;
-    spec.client = client_;
-    spec.settings = settings_;
+    params.client = client_;
+    params.settings = settings_;
   }
   CefPopupFeatures features;
   if (with_features) {
@@ -34,27 +34,27 @@ void BrowserImpl::OnPageWindowOpen(const CefString& url, bool with_features) {
     features.toolBarVisible = 0;
     features.scrollbarsVisible = 0;
   }
-  spec.window_info.parent_window = HandleFrom(window_);
+  params.window_info.parent_window = HandleFrom(window_);
   if (features.widthSet)
-    spec.window_info.width = features.width;
+    params.window_info.width = features.width;
   if (features.heightSet)
-    spec.window_info.height = features.height;
+    params.window_info.height = features.height;
   CefRefPtr<CefDictionaryValue> extra_info;
   bool no_javascript_access = false;
   const cef_window_open_disposition_t disposition =
       with_features ? WOD_NEW_POPUP : WOD_NEW_FOREGROUND_TAB;
   if (CefRefPtr<CefLifeSpanHandler> handler = LifeSpan()) {
     if (handler->OnBeforePopup(this, opener_frame, url, CefString(), disposition, true, features,
-                               spec.window_info, spec.client, spec.settings, extra_info,
+                               params.window_info, params.client, params.settings, extra_info,
                                &no_javascript_access))
       return;
   }
   if (closed())
     return;
-  spec.is_popup = true;
-  spec.opener_id = identifier_;
-  spec.opener_window = window_;
-  CreateBrowserNow(spec, url);
+  params.is_popup = true;
+  params.opener_id = identifier_;
+  params.opener_window = window_;
+  CreateBrowserNow(params, url);
 }
 
 void BrowserImpl::OnPageConsoleMessage(int level,

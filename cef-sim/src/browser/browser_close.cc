@@ -33,7 +33,8 @@ void BrowserImpl::ShowDevTools(const CefWindowInfo& windowInfo,
   params.is_popup = true;
   params.opener_window = window_;
   params.inspected_id = identifier_;
-  CefRefPtr<BrowserImpl> devtools = CreateBrowserNow(params, "devtools://devtools/devtools_app.html");
+  CefRefPtr<BrowserImpl> devtools =
+      CreateBrowserNow(params, "devtools://devtools/devtools_app.html");
   if (!devtools)
     return;
   std::lock_guard<std::mutex> lock(BrowsersMutex());

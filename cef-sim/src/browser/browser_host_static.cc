@@ -10,8 +10,8 @@
 namespace {
 
 cefsim::BrowserParams ParamsOf(const CefWindowInfo& window_info,
-                           CefRefPtr<CefClient> client,
-                           const CefBrowserSettings& settings) {
+                               CefRefPtr<CefClient> client,
+                               const CefBrowserSettings& settings) {
   cefsim::BrowserParams params;
   params.window_info = window_info;
   params.client = client;

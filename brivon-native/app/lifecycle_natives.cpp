@@ -4,8 +4,11 @@
 
 #include "app/command_line_map.h"
 #include "app/my_app.h"
+#include "app/shared_client.h"
 #include "app/startup_settings.h"
 #include "browser/browser_tables.h"
+#include "browser/load_end_scripts.h"
+#include "browser/my_client.h"
 #include "engine/prelude.h"
 #include "include/cef_app.h"
 #include "include/cef_version.h"
@@ -33,6 +36,8 @@ bool g_engine_running = false;
 bool g_engine_stopped = false;
 
 }  // namespace
+
+CefRefPtr<MyClient> brivon::SharedClient() { return g_app ? g_app->client() : nullptr; }
 
 extern "C" {
 
@@ -94,6 +99,7 @@ JNIEXPORT void JNICALL Java_com_velmor_brivon_jni_CefLib_shutdown(JNIEnv* env, j
   brivon::ReleaseHandlers(env);
   brivon::ClearBrowserTables();
   brivon::ClearViewRects();
+  brivon::ClearLoadEndScripts();
 }
 
 }  // extern "C"

@@ -16,6 +16,20 @@ BrowserTable& ManagedBrowsers() {
   return table;
 }
 
+CefRefPtr<CefBrowser> FindBrowser(int64_t id) {
+  const auto found = Browsers().find(id);
+  return found == Browsers().end() ? nullptr : found->second;
+}
+
+void StoreBrowser(BrowserTable& table, const CefRefPtr<CefBrowser>& browser) {
+  table[BrowserId(browser)] = browser;
+}
+
+void ForgetBrowser(int64_t id) {
+  ManagedBrowsers().erase(id);
+  Browsers().erase(id);
+}
+
 void ClearBrowserTables() {
   ManagedBrowsers().clear();
   Browsers().clear();

@@ -19,6 +19,15 @@ BrowserTable& Browsers();
 // Only the browsers Java created itself.
 BrowserTable& ManagedBrowsers();
 
+// The browser Java names with `id` (all 64 bits compared), or null.
+CefRefPtr<CefBrowser> FindBrowser(int64_t id);
+
+// Keeps `browser` under its id, releasing whatever the table held there.
+void StoreBrowser(BrowserTable& table, const CefRefPtr<CefBrowser>& browser);
+
+// Drops the id from both tables, releasing the browsers they held.
+void ForgetBrowser(int64_t id);
+
 // Drops both tables' entries, releasing the browsers.
 void ClearBrowserTables();
 

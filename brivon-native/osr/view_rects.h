@@ -11,6 +11,8 @@ namespace brivon {
 // A browser without an entry gets an all-zero one.
 CefRect ViewRect(int64_t browser_id);
 void SetViewRect(int64_t browser_id, const CefRect& rect);
+bool HasViewRect(int64_t browser_id);
+void ForgetViewRect(int64_t browser_id);
 void ClearViewRects();
 
 }  // namespace brivon

@@ -5,6 +5,10 @@
 #include <string>
 #include <vector>
 
+#if defined(BRIVON_STAND_IN_ENGINE)
+#include "cefsim/native_windows.h"
+#endif
+
 namespace brivon::platform {
 namespace {
 
@@ -33,6 +37,16 @@ struct ProcessArguments {
 CefMainArgs MainArgs() {
   static ProcessArguments arguments;
   return CefMainArgs(static_cast<int>(arguments.values.size()), arguments.pointers.data());
+}
+
+bool IsWindow(uintptr_t handle) {
+#if defined(BRIVON_STAND_IN_ENGINE)
+  return cefsim::driver::IsNativeWindow(handle);
+#else
+  // No window system the bridge knows of outside Windows and the stand-in.
+  (void)handle;
+  return false;
+#endif
 }
 
 }  // namespace brivon::platform

@@ -6,4 +6,6 @@ namespace brivon::platform {
 
 CefMainArgs MainArgs() { return CefMainArgs(GetModuleHandleW(nullptr)); }
 
+bool IsWindow(uintptr_t handle) { return ::IsWindow(reinterpret_cast<HWND>(handle)) != FALSE; }
+
 }  // namespace brivon::platform

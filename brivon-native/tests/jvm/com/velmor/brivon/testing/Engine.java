@@ -39,6 +39,28 @@ public final class Engine {
         fail("not seen after " + MAX_PUMPS + " pumps: " + what);
     }
 
+    /**
+     * Pumps a fixed number of times: for showing that nothing more happens, which no condition
+     * can await.
+     */
+    public static void pumpTimes(int times) {
+        for (int i = 0; i < times; i++) {
+            CefLib.doMessageLoopWork();
+        }
+    }
+
+    /** Starts the engine with {@link #settings()} and pumps until its context is ready. */
+    public static void start() {
+        CefLib.init(settings());
+        pumpUntil(com.velmor.brivon.sim.SimDriver::contextInitialized, "the engine's context");
+    }
+
+    /** Closes the browser and pumps until the engine has delivered its close. */
+    public static void close(long browserId) {
+        CefLib.closeBrowser(browserId, true);
+        pumpUntil(() -> com.velmor.brivon.sim.SimBrowsers.closed((int) browserId), "browser " + browserId + " closed");
+    }
+
     /** Collects garbage until the referent is gone, i.e. nothing holds it any more. */
     public static boolean collected(WeakReference<?> reference) {
         for (int i = 0; i < MAX_COLLECTIONS && reference.get() != null; i++) {

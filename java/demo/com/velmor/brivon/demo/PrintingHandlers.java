@@ -33,8 +33,15 @@ final class PrintingHandlers implements LoadHandler, RenderHandler, MessageRoute
         this.out = out;
     }
 
+    private int loadsFinished;
+
     int callCount() {
         return calls.get();
+    }
+
+    /** How often a browser's loading ended (the loading state turned false). */
+    int loadsFinished() {
+        return loadsFinished;
     }
 
     private void print(String call) {
@@ -46,6 +53,9 @@ final class PrintingHandlers implements LoadHandler, RenderHandler, MessageRoute
 
     @Override
     public void onLoadingStateChange(long browserId, boolean isLoading, boolean canGoBack, boolean canGoForward) {
+        if (!isLoading) {
+            loadsFinished++;
+        }
         print("onLoadingStateChange(" + browserId + ", loading=" + isLoading + ", back=" + canGoBack
                 + ", forward=" + canGoForward + ")");
     }

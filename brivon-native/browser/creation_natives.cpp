@@ -42,7 +42,9 @@ extern "C" {
 
 JNIEXPORT jlong JNICALL Java_com_velmor_brivon_jni_CefLib_createBrowser(JNIEnv* env, jclass) {
   brivon::NativeCall call(env);
-  return Create(brivon::WindowlessWindowInfo(), brivon::WindowlessBrowserSettings(),
+  CefWindowInfo window_info;
+  brivon::FillWindowless(window_info);
+  return Create(window_info, brivon::WindowlessBrowserSettings(),
                 CefRect(0, 0, kFirstViewSize, kFirstViewSize));
 }
 
@@ -56,7 +58,9 @@ JNIEXPORT jlong JNICALL Java_com_velmor_brivon_jni_CefLib_createBrowserAsChild(
     return kNoBrowser;
   }
   const brivon::ChildPlacement placement{parent_window, left, top, right, bottom};
-  return Create(brivon::ChildWindowInfo(placement), brivon::ChildBrowserSettings(),
+  CefWindowInfo window_info;
+  brivon::FillChild(window_info, placement);
+  return Create(window_info, brivon::ChildBrowserSettings(),
                 CefRect(left, top, right - left, bottom - top));
 }
 

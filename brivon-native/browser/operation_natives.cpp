@@ -67,7 +67,9 @@ JNIEXPORT void JNICALL Java_com_velmor_brivon_jni_CefLib_showDevTools(JNIEnv* en
   // One DevTools window per browser.
   if (host->HasDevTools()) return;
   const CefRefPtr<MyClient> client = brivon::SharedClient();
-  host->ShowDevTools(brivon::DevToolsWindowInfo(host->GetWindowHandle()), client.get(),
+  CefWindowInfo window_info;
+  brivon::FillDevTools(window_info, host->GetWindowHandle());
+  host->ShowDevTools(window_info, client.get(),
                      CefBrowserSettings(), CefPoint(0, 0));
 }
 

@@ -25,11 +25,22 @@ auto SetStyle(Info& info, uint32_t style, int) -> decltype(info.style = style, v
 template <typename Info>
 void SetStyle(Info&, uint32_t, long) {}
 
-CefWindowHandle ToHandle(uintptr_t value) {
-  if constexpr (std::is_pointer_v<CefWindowHandle>) {
-    return reinterpret_cast<CefWindowHandle>(value);
+// A pointer on Windows, an integer elsewhere.
+template <typename Handle>
+Handle ToHandle(uintptr_t value) {
+  if constexpr (std::is_pointer_v<Handle>) {
+    return reinterpret_cast<Handle>(value);
   } else {
-    return static_cast<CefWindowHandle>(value);
+    return static_cast<Handle>(value);
+  }
+}
+
+template <typename Handle>
+uintptr_t FromHandle(Handle handle) {
+  if constexpr (std::is_pointer_v<Handle>) {
+    return reinterpret_cast<uintptr_t>(handle);
+  } else {
+    return static_cast<uintptr_t>(handle);
   }
 }
 
@@ -40,26 +51,19 @@ void SetUseDefault(Member& member) {
 
 }  // namespace
 
-CefWindowInfo WindowlessWindowInfo() {
-  CefWindowInfo info;
-  info.windowless_rendering_enabled = 1;
-  return info;
-}
+void FillWindowless(CefWindowInfo& info) { info.windowless_rendering_enabled = 1; }
 
-CefWindowInfo ChildWindowInfo(const ChildPlacement& placement) {
-  CefWindowInfo info;
+void FillChild(CefWindowInfo& info, const ChildPlacement& placement) {
   info.windowless_rendering_enabled = 0;
-  info.parent_window = ToHandle(placement.parent);
+  info.parent_window = ToHandle<CefWindowHandle>(placement.parent);
   SetStyle(info, kChildStyle, 0);
   info.x = placement.left;
   info.y = placement.top;
   info.width = placement.right - placement.left;
   info.height = placement.bottom - placement.top;
-  return info;
 }
 
-CefWindowInfo DevToolsWindowInfo(CefWindowHandle inspected_window) {
-  CefWindowInfo info;
+void FillDevTools(CefWindowInfo& info, CefWindowHandle inspected_window) {
   info.windowless_rendering_enabled = 0;
   info.parent_window = inspected_window;
   SetStyle(info, kDevToolsStyle, 0);
@@ -68,7 +72,6 @@ CefWindowInfo DevToolsWindowInfo(CefWindowHandle inspected_window) {
   SetUseDefault(info.width);
   SetUseDefault(info.height);
   CefString(&info.window_name) = "DevTools";
-  return info;
 }
 
 CefBrowserSettings WindowlessBrowserSettings() {
@@ -85,12 +88,7 @@ CefBrowserSettings ChildBrowserSettings() {
 }
 
 int64_t WindowHandleToJava(CefWindowHandle handle) {
-  uintptr_t value;
-  if constexpr (std::is_pointer_v<CefWindowHandle>) {
-    value = reinterpret_cast<uintptr_t>(handle);
-  } else {
-    value = static_cast<uintptr_t>(handle);
-  }
+  const uintptr_t value = FromHandle(handle);
   return static_cast<int64_t>(static_cast<int32_t>(static_cast<uint32_t>(value)));
 }
 

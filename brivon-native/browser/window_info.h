@@ -17,10 +17,11 @@ struct ChildPlacement {
   int bottom;
 };
 
-CefWindowInfo WindowlessWindowInfo();
-CefWindowInfo ChildWindowInfo(const ChildPlacement& placement);
+// Each fills a default-constructed `info` (the engine's window information cannot be copied).
+void FillWindowless(CefWindowInfo& info);
+void FillChild(CefWindowInfo& info, const ChildPlacement& placement);
 // A top-level window owned by the inspected browser's window (none for an off-screen one).
-CefWindowInfo DevToolsWindowInfo(CefWindowHandle inspected_window);
+void FillDevTools(CefWindowInfo& info, CefWindowHandle inspected_window);
 
 CefBrowserSettings WindowlessBrowserSettings();
 CefBrowserSettings ChildBrowserSettings();

@@ -116,6 +116,7 @@ class BrowserLifecycleTest {
         assertEquals(List.of(10, 20, 100, 200), List.of(window.x, window.y, window.width, window.height));
         assertEquals(parent, window.parentWindow);
         assertEquals(0x01FFFFFFL, SimBrowsers.browserSettings((int) id).backgroundColor);
+        assertEquals(0, SimBrowsers.browserSettings((int) id).windowlessFrameRate, "the engine's default");
 
         long own = SimBrowsers.childWindow((int) id);
         assertNotEquals(0, own);
@@ -171,6 +172,23 @@ class BrowserLifecycleTest {
         assertTrue(SimBrowsers.scripts((int) live).isEmpty());
         assertTrue(events.calls.isEmpty(), events.calls.toString());
         Engine.close(live);
+    }
+
+    @Test
+    @Order(6)
+    @DisplayName("addCss stores for any id without looking it up; empty and null texts keep the entry, empty")
+    void loadEndScriptEntries() {
+        long unknown = 777_777;
+        CefLib.addCss(unknown, "first();");
+        assertEquals("first();", TableProbe.loadEndScript(unknown));
+        CefLib.addCss(unknown, "second();");
+        assertEquals("second();", TableProbe.loadEndScript(unknown));
+        CefLib.addCss(unknown, "");
+        assertEquals("", TableProbe.loadEndScript(unknown));
+        CefLib.addCss(unknown, "again();");
+        CefLib.addCss(unknown, null);
+        assertEquals("", TableProbe.loadEndScript(unknown));
+        assertEquals(TableProbe.LOAD_END_SCRIPTS, TableProbe.tables(unknown), "and nothing else");
     }
 
     @Test

@@ -70,10 +70,13 @@ function(brivon_add_junit_test)
   # ctest still fails the test on a non-zero exit code; these catch what -Xcheck:jni only prints:
   # misuse reported from inside a native method, and the warnings it prints on its own line
   # ("WARNING: JNI local refs: 33, exceeds capacity: 32" when a native frame piles up locals).
-  set_tests_properties(${T_NAME} PROPERTIES
-    FAIL_REGULAR_EXPRESSION "WARNING: JNI;WARNING in native method;FATAL ERROR in native method")
-  if(T_ENVIRONMENT)
-    set_tests_properties(${T_NAME} PROPERTIES ENVIRONMENT "${T_ENVIRONMENT}")
+  set(fail_patterns "WARNING: JNI" "WARNING in native method" "FATAL ERROR in native method"
+      ${BRIVON_SANITIZER_FAIL_PATTERNS})
+  set_tests_properties(${T_NAME} PROPERTIES FAIL_REGULAR_EXPRESSION "${fail_patterns}")
+  # In the sanitizer build the JVM runs with the sanitizer runtime preloaded (cmake/Sanitizers.cmake).
+  set(environment ${BRIVON_SANITIZER_JVM_ENVIRONMENT} ${T_ENVIRONMENT})
+  if(environment)
+    set_tests_properties(${T_NAME} PROPERTIES ENVIRONMENT "${environment}")
   endif()
   if(T_TIMEOUT)
     set_tests_properties(${T_NAME} PROPERTIES TIMEOUT ${T_TIMEOUT})

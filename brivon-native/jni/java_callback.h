@@ -17,9 +17,11 @@
 //   objects) with env(), inside its scope; they need no deletion of their own, though a loop
 //   that makes many should still delete or wrap each (the frame holds kLocalCapacity);
 // - CallObject's result, and anything derived from it, lives only until the JavaCallback is
-//   destroyed: read what is needed into native values before that, and let a LocalRef that
-//   holds it end in the same scope, never outside;
-// - nothing made inside the scope may be returned to a Java caller as a local reference.
+//   destroyed: read what is needed into native values before that;
+// - a LocalRef that holds anything made inside the scope (an argument, CallObject's result) is
+//   declared after the JavaCallback, so that it is deleted before the frame is popped: deleting
+//   it afterwards names a reference the virtual machine has already freed;
+// - references made before the JavaCallback (a caller's own LocalRefs) are not touched by it.
 #pragma once
 
 #include <jni.h>

@@ -87,6 +87,10 @@ struct FakeJava {
     functions.GetMethodID = [](JNIEnv*, jclass, const char* name, const char*) -> jmethodID {
       Use(std::string("GetMethodID ") + name);
       if (Throws(name)) return nullptr;
+      // One id per method name, as a virtual machine answers.
+      for (const auto& known : method_names) {
+        if (known.second == name) return known.first;
+      }
       const auto id = reinterpret_cast<jmethodID>(&method_ids[method_names.size()]);
       method_names[id] = name;
       return id;

@@ -9,7 +9,7 @@
 #   checks, safepoint polls, stack banging) and must keep its own handler;
 # - detect_leaks=0: the JVM exits with its heap, threads and class data still mapped, none of
 #   which is the bridge's to free; leak detection stays on (the default) for native tests;
-# - use_sigaltstack=0: the JVM sets up its threads' signal stacks itself.
+# - abort_on_error=1: a report ends the JVM at once, whichever of its threads met it.
 include_guard(GLOBAL)
 
 set(BRIVON_SANITIZE_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=all
@@ -27,7 +27,7 @@ get_filename_component(BRIVON_ASAN_RUNTIME "${BRIVON_ASAN_RUNTIME}" REALPATH)
 
 set(BRIVON_SANITIZER_JVM_ENVIRONMENT
   "LD_PRELOAD=${BRIVON_ASAN_RUNTIME}"
-  "ASAN_OPTIONS=handle_segv=0:allow_user_segv_handler=1:use_sigaltstack=0:detect_leaks=0:abort_on_error=1"
+  "ASAN_OPTIONS=handle_segv=0:allow_user_segv_handler=1:detect_leaks=0:abort_on_error=1"
   "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
 # What a sanitizer prints when it stops a process; a test whose output holds it fails even if
 # the exit code got lost on the way (a JVM that reports a crash of a thread of its own).

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "include/cef_app.h"
+#include "src/browser/browser_registry.h"
 #include "src/engine.h"
 #include "src/scheme_registrar_impl.h"
 
@@ -66,6 +67,7 @@ void DeliverContextInitialized() {
     std::lock_guard<std::mutex> lock(EngineMutex());
     if (!State().running())
       return;
+    State().context_valid = true;
     app = State().app;
   }
   CefRefPtr<CefBrowserProcessHandler> handler = app ? app->GetBrowserProcessHandler() : nullptr;
@@ -196,6 +198,13 @@ void CefShutdown() {
     cefsim::EngineState& state = State();
     if (!state.running() || !state.on_ui_thread())
       return;
+  }
+  // The engine expects every browser closed by now; any still open is counted (the
+  // driver reads it) and let go.
+  cefsim::AbandonOpenBrowsers();
+  {
+    std::lock_guard<std::mutex> lock(EngineMutex());
+    cefsim::EngineState& state = State();
     state.shut_down = true;
     // Swapped, not moved: the engine's references copy on a move.
     app.swap(state.app);

@@ -2,6 +2,7 @@
 
 #include <chrono>
 
+#include "src/browser/browser_registry.h"
 #include "src/engine.h"
 
 namespace cefsim {
@@ -82,7 +83,7 @@ size_t PendingUiTasks() {
 
 size_t HeldClientObjects() {
   size_t held = Locked([](EngineState& s) { return (s.app ? 1 : 0) + s.factories.size(); });
-  return held + UiQueue().PendingClientTasks();
+  return held + UiQueue().PendingClientTasks() + HeldBrowserClients();
 }
 
 void AdvanceClockMs(int64_t ms) {

@@ -31,6 +31,8 @@ struct EngineState {
   bool initialized = false;
   bool shut_down = false;
   bool context_initialized = false;
+  // Browsers may be created from the moment OnContextInitialized is called.
+  bool context_valid = false;
   bool high_dpi_support = false;
   int execute_process_calls = 0;
   int execute_process_result = 0;

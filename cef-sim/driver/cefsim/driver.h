@@ -10,6 +10,11 @@
 #include <vector>
 
 #include "include/cef_base.h"
+// The browser side of the driver, so that one include gives every lever.
+#include "cefsim/browsers.h"
+#include "cefsim/native_windows.h"
+#include "cefsim/page.h"
+#include "cefsim/web.h"
 
 namespace cefsim {
 namespace driver {
@@ -57,7 +62,7 @@ bool IsShutDown();
 // Tasks queued for the UI thread, the engine's own included.
 size_t PendingUiTasks();
 // Client objects the engine holds references to: the application, the registered
-// factories and the queued client tasks.
+// factories, the queued client tasks and the clients of browsers not yet closed.
 size_t HeldClientObjects();
 
 // Moves the engine's monotonic clock forward, so that delayed tasks fall due.

@@ -8,78 +8,13 @@
 #include <vector>
 
 #include "cefsim/driver.h"
+#include "jni/jni_values.h"
 
-namespace {
-
-jstring ToJava(JNIEnv* env, const char16* str, size_t length) {
-  static const jchar kEmpty = 0;
-  const jchar* chars = str ? reinterpret_cast<const jchar*>(str) : &kEmpty;
-  return env->NewString(chars, static_cast<jsize>(str ? length : 0));
-}
-
-jstring ToJava(JNIEnv* env, const CefString& s) {
-  return ToJava(env, s.c_str(), s.length());
-}
-
-jstring ToJava(JNIEnv* env, const cef_string_t& s) {
-  return ToJava(env, s.str, s.length);
-}
-
-// Fills a new String[]; where get gives no text the entry stays a Java null.
-template <class T, class Get>
-jobjectArray StringArray(JNIEnv* env, const std::vector<T>& items, Get get) {
-  jclass string_class = env->FindClass("java/lang/String");
-  if (!string_class)
-    return nullptr;
-  jobjectArray array = env->NewObjectArray(static_cast<jsize>(items.size()), string_class, nullptr);
-  env->DeleteLocalRef(string_class);
-  if (!array)
-    return nullptr;
-  for (size_t i = 0; i < items.size(); ++i) {
-    const CefString* text = get(items[i]);
-    if (!text)
-      continue;
-    jstring s = ToJava(env, *text);
-    if (!s)
-      return nullptr;
-    env->SetObjectArrayElement(array, static_cast<jsize>(i), s);
-    env->DeleteLocalRef(s);
-  }
-  return array;
-}
-
-jobjectArray ObjectArray(JNIEnv* env, std::initializer_list<jobject> items) {
-  jclass object_class = env->FindClass("java/lang/Object");
-  if (!object_class)
-    return nullptr;
-  jobjectArray array = env->NewObjectArray(static_cast<jsize>(items.size()), object_class, nullptr);
-  env->DeleteLocalRef(object_class);
-  if (!array)
-    return nullptr;
-  jsize i = 0;
-  for (jobject item : items) {
-    if (!item)
-      return nullptr;
-    env->SetObjectArrayElement(array, i++, item);
-  }
-  return array;
-}
-
-jintArray IntArray(JNIEnv* env, const std::vector<jint>& values) {
-  jintArray array = env->NewIntArray(static_cast<jsize>(values.size()));
-  if (array)
-    env->SetIntArrayRegion(array, 0, static_cast<jsize>(values.size()), values.data());
-  return array;
-}
-
-jlongArray LongArray(JNIEnv* env, const std::vector<jlong>& values) {
-  jlongArray array = env->NewLongArray(static_cast<jsize>(values.size()));
-  if (array)
-    env->SetLongArrayRegion(array, 0, static_cast<jsize>(values.size()), values.data());
-  return array;
-}
-
-}  // namespace
+using cefsim_jni::IntArray;
+using cefsim_jni::LongArray;
+using cefsim_jni::ObjectArray;
+using cefsim_jni::StringArray;
+using cefsim_jni::ToJava;
 
 namespace driver = cefsim::driver;
 

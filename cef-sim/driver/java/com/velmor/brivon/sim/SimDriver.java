@@ -174,7 +174,10 @@ public final class SimDriver {
     /** Tasks queued for the UI thread, the engine's own included. */
     public static native int pendingUiTasks();
 
-    /** Client objects the engine still holds: the application, factories, queued tasks. */
+    /**
+     * Client objects the engine still holds: the application, factories, queued tasks and the
+     * clients of browsers not yet closed.
+     */
     public static native int heldClientObjects();
 
     /** Moves the engine's clock forward so that delayed tasks fall due without waiting. */

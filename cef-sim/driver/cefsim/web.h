@@ -1,0 +1,36 @@
+#ifndef CEFSIM_DRIVER_CEFSIM_WEB_H_
+#define CEFSIM_DRIVER_CEFSIM_WEB_H_
+
+// The stand-in's network: what each address serves. An address nobody registered
+// serves an empty document (no title, no subframes, status 200); hosts under the
+// .invalid top-level domain never resolve. Every function may be called from any thread.
+
+#include <vector>
+
+#include "include/cef_base.h"
+
+namespace cefsim {
+namespace driver {
+
+// The address serves a document with this title (empty: the document has none) and
+// these subframes in document order, with the given HTTP status.
+void ServePage(const CefString& url,
+               const CefString& title,
+               const std::vector<CefString>& subframe_urls,
+               int status = 200);
+
+// Navigations to this host fail before they commit with ERR_NAME_NOT_RESOLVED.
+void UnreachableHost(const CefString& host);
+
+// While held, each new navigation stops after its main frame's OnLoadStart and stays
+// loading until ReleaseLoads lets the held ones finish in later loop iterations.
+void HoldLoads(bool hold);
+void ReleaseLoads();
+
+// Forgets pages, unreachable hosts and holds (held navigations are released).
+void ResetWeb();
+
+}  // namespace driver
+}  // namespace cefsim
+
+#endif  // CEFSIM_DRIVER_CEFSIM_WEB_H_

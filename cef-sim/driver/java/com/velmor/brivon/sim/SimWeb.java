@@ -1,0 +1,58 @@
+package com.velmor.brivon.sim;
+
+/**
+ * The stand-in's network: what each address serves. An address nobody registered serves
+ * an empty document with no title and no subframes, status 200; hosts under the
+ * {@code .invalid} top-level domain never resolve. Load the driver with
+ * {@link SimDriver#load} first.
+ */
+public final class SimWeb {
+    private SimWeb() {
+    }
+
+    /**
+     * The address serves a document with this title (null or empty: no title) and these
+     * subframes in document order, status 200.
+     */
+    public static void servePage(String url, String title, String... subframeUrls) {
+        servePageWithStatus(url, title, 200, subframeUrls);
+    }
+
+    public static void servePageWithStatus(String url, String title, int status,
+            String... subframeUrls) {
+        if (url == null) {
+            throw new IllegalArgumentException("the address is missing");
+        }
+        String[] subframes = subframeUrls == null ? new String[0] : subframeUrls.clone();
+        for (String subframe : subframes) {
+            if (subframe == null) {
+                throw new IllegalArgumentException("a subframe address is missing");
+            }
+        }
+        nativeServePage(url, title == null ? "" : title, status, subframes);
+    }
+
+    /** Navigations to this host fail before they commit with -105 ERR_NAME_NOT_RESOLVED. */
+    public static void unreachableHost(String host) {
+        if (host == null) {
+            throw new IllegalArgumentException("the host is missing");
+        }
+        nativeUnreachableHost(host);
+    }
+
+    /**
+     * While held, each new navigation stops after its main frame's {@code OnLoadStart} and
+     * stays loading until {@link #releaseLoads} lets it finish in later loop iterations.
+     */
+    public static native void holdLoads(boolean hold);
+
+    public static native void releaseLoads();
+
+    /** Forgets pages, unreachable hosts and holds. */
+    public static native void reset();
+
+    private static native void nativeServePage(String url, String title, int status,
+            String[] subframeUrls);
+
+    private static native void nativeUnreachableHost(String host);
+}

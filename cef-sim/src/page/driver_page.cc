@@ -1,0 +1,76 @@
+// The driver's page actions. Each goes to the page in the browser's main frame, which
+// tells its browser, in a later loop iteration, as a renderer's message would.
+
+#include "cefsim/page.h"
+
+#include <functional>
+#include <memory>
+
+#include "src/browser/browser_registry.h"
+
+namespace cefsim {
+namespace {
+
+// Posts the action when the browser exists and has not closed.
+bool Act(int browser_id, std::function<void(CefRefPtr<BrowserImpl>)> action) {
+  CefRefPtr<BrowserImpl> browser = FindBrowser(browser_id);
+  if (!browser || browser->closed())
+    return false;
+  browser->PostTask([browser, action]() {
+    if (!browser->closed())
+      action(browser);
+  });
+  return true;
+}
+
+}  // namespace
+
+namespace driver {
+
+bool WindowOpen(int browser_id, const CefString& url, bool with_features) {
+  return Act(browser_id, [url, with_features](CefRefPtr<BrowserImpl> browser) {
+    browser->OnPageWindowOpen(url, with_features);
+  });
+}
+
+bool ConsoleLog(int browser_id,
+                int level,
+                const CefString& message,
+                const CefString& source,
+                int line) {
+  return Act(browser_id, [level, message, source, line](CefRefPtr<BrowserImpl> browser) {
+    browser->OnPageConsoleMessage(level, message, source, line);
+  });
+}
+
+bool Fullscreen(int browser_id, bool on) {
+  return Act(browser_id, [on](CefRefPtr<BrowserImpl> browser) {
+    std::shared_ptr<Page> page = browser->main_page();
+    if (page && page->RequestFullscreen(on))
+      browser->OnPageFullscreen(on);
+  });
+}
+
+bool NavigateSubframe(int browser_id, int index, const CefString& url) {
+  if (index < 0)
+    return false;
+  CefRefPtr<BrowserImpl> browser = FindBrowser(browser_id);
+  CefRefPtr<FrameImpl> frame = browser ? browser->subframe(static_cast<size_t>(index)) : nullptr;
+  if (!frame)
+    return false;
+  // The frame as it is now: if its document goes first, the frame is gone and nothing loads.
+  return Act(browser_id, [frame, url](CefRefPtr<BrowserImpl> browser) {
+    browser->NavigateSubframe(frame, url, false);
+  });
+}
+
+bool SetTitle(int browser_id, const CefString& title) {
+  return Act(browser_id, [title](CefRefPtr<BrowserImpl> browser) {
+    std::shared_ptr<Page> page = browser->main_page();
+    if (page && page->SetTitle(title))
+      browser->OnPageTitle(title);
+  });
+}
+
+}  // namespace driver
+}  // namespace cefsim

@@ -11,7 +11,7 @@
 # The sources are compiled against brivon-java, JARS and JUnit 5 into a jar of their own. The
 # test runs CLASS alone in a fresh JVM (the engine can be started only once per process) with
 # -Xcheck:jni, and fails when JUnit reports a failure, when the class holds no test, or when the
-# JVM reports a JNI warning or fatal error. JVM_ARGS accepts generator expressions; a jar target
+# JVM reports any JNI warning or fatal error. JVM_ARGS accepts generator expressions; a jar target
 # named in JARS must be defined before the call (its jar goes on both class paths).
 #
 # The JUnit console jar comes from Debian's junit5 package; BRIVON_JUNIT_CONSOLE_JAR overrides it.
@@ -67,11 +67,16 @@ function(brivon_add_junit_test)
       --class-path ${class_path} --select-class ${T_CLASS}
       --details=tree --details-theme=ascii --disable-ansi-colors --disable-banner --fail-if-no-tests
     WORKING_DIRECTORY ${work_dir})
-  # ctest still fails the test on a non-zero exit code; these catch what -Xcheck:jni only prints.
-  set_tests_properties(${T_NAME} PROPERTIES
-    FAIL_REGULAR_EXPRESSION "WARNING in native method;FATAL ERROR in native method")
-  if(T_ENVIRONMENT)
-    set_tests_properties(${T_NAME} PROPERTIES ENVIRONMENT "${T_ENVIRONMENT}")
+  # ctest still fails the test on a non-zero exit code; these catch what -Xcheck:jni only prints:
+  # misuse reported from inside a native method, and the warnings it prints on its own line
+  # ("WARNING: JNI local refs: 33, exceeds capacity: 32" when a native frame piles up locals).
+  set(fail_patterns "WARNING: JNI" "WARNING in native method" "FATAL ERROR in native method"
+      ${BRIVON_SANITIZER_FAIL_PATTERNS})
+  set_tests_properties(${T_NAME} PROPERTIES FAIL_REGULAR_EXPRESSION "${fail_patterns}")
+  # In the sanitizer build the JVM runs with the sanitizer runtime preloaded (cmake/Sanitizers.cmake).
+  set(environment ${BRIVON_SANITIZER_JVM_ENVIRONMENT} ${T_ENVIRONMENT})
+  if(environment)
+    set_tests_properties(${T_NAME} PROPERTIES ENVIRONMENT "${environment}")
   endif()
   if(T_TIMEOUT)
     set_tests_properties(${T_NAME} PROPERTIES TIMEOUT ${T_TIMEOUT})

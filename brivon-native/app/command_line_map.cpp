@@ -10,7 +10,9 @@ namespace {
 
 GlobalRef g_command_lines;
 
-// The java.util methods the iteration needs, looked up once per iteration.
+// The java.util methods the iteration needs, looked up once per iteration. A lookup that fails
+// leaves its exception pending, after which no further lookup may run: each is checked before
+// the next.
 struct MapIteration {
   jmethodID has_next = nullptr;
   jmethodID next = nullptr;
@@ -18,14 +20,21 @@ struct MapIteration {
   jmethodID get_value = nullptr;
 
   bool Lookup(JNIEnv* env) {
+    const auto found = [env](const void* looked_up) {
+      return looked_up != nullptr && !env->ExceptionCheck();
+    };
     LocalRef<jclass> iterator(env, env->FindClass("java/util/Iterator"));
-    LocalRef<jclass> entry(env, env->FindClass("java/util/Map$Entry"));
-    if (!iterator || !entry) return false;
+    if (!found(iterator.get())) return false;
     has_next = env->GetMethodID(iterator.get(), "hasNext", "()Z");
+    if (!found(has_next)) return false;
     next = env->GetMethodID(iterator.get(), "next", "()Ljava/lang/Object;");
+    if (!found(next)) return false;
+    LocalRef<jclass> entry(env, env->FindClass("java/util/Map$Entry"));
+    if (!found(entry.get())) return false;
     get_key = env->GetMethodID(entry.get(), "getKey", "()Ljava/lang/Object;");
+    if (!found(get_key)) return false;
     get_value = env->GetMethodID(entry.get(), "getValue", "()Ljava/lang/Object;");
-    return has_next && next && get_key && get_value;
+    return found(get_value);
   }
 };
 
@@ -50,6 +59,14 @@ void AppendSwitchesFromMap(CefRefPtr<CefCommandLine> command_line) {
   // handed back to the caller of init.
   const auto failed = [&] { return CatchJavaException(env, thread.attached_here()); };
 
+  // The engine calls this from inside init's native frame; what the iteration creates is
+  // released here, not left to pile up there.
+  LocalFrame frame(env, 16);
+  if (!frame.ok()) {
+    failed();
+    return;
+  }
+
   const jobject map = g_command_lines.get();
   LocalRef<jclass> map_class(env, env->GetObjectClass(map));
   LocalRef<jobject> entries =
@@ -72,6 +89,12 @@ void AppendSwitchesFromMap(CefRefPtr<CefCommandLine> command_line) {
   };
 
   while (true) {
+    // One frame per entry: a map of any size holds no more than one entry's references.
+    LocalFrame entry_frame(env, 4);
+    if (!entry_frame.ok()) {
+      failed();
+      return;
+    }
     const jboolean more = env->CallBooleanMethod(iterator.get(), methods.has_next);
     if (failed() || !more) return;
     LocalRef<jobject> entry(env, env->CallObjectMethod(iterator.get(), methods.next));

@@ -2,9 +2,15 @@
 
 namespace brivon {
 
-JavaCallback::JavaCallback(HandlerSlot slot, const char* name, const char* signature) {
-  JNIEnv* e = env();
+JavaCallback::JavaCallback(HandlerSlot slot, const char* name, const char* signature)
+    : frame_(thread_.env(), kLocalCapacity) {
+  JNIEnv* e = thread_.env();
   if (e == nullptr) return;
+  // No frame: its OutOfMemoryError goes where a handler's exception would, and Java is skipped.
+  if (!frame_.ok()) {
+    CatchJavaException(e, thread_.attached_here());
+    return;
+  }
   handler_ = GetHandler(slot);
   if (handler_ == nullptr) return;
   class_ = LocalRef<jclass>(e, e->GetObjectClass(handler_));

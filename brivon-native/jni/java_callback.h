@@ -8,6 +8,20 @@
 // When the thread cannot be attached, the slot is empty or the method is missing, the Call
 // functions do nothing and report that Java was not reached, so the engine callback returns
 // the answer that lets the engine go on without Java.
+//
+// Local references: a JavaCallback is a local frame. Every callback of an iteration of
+// doMessageLoopWork runs inside that one native call, so a local reference left behind by each
+// callback would pile up there; instead, everything created while the JavaCallback lives is
+// released when it is destroyed, whichever way the callback returns. For callers:
+// - construct the JavaCallback first, then build the argument objects (strings, arrays,
+//   objects) with env(), inside its scope; they need no deletion of their own, though a loop
+//   that makes many should still delete or wrap each (the frame holds kLocalCapacity);
+// - CallObject's result, and anything derived from it, lives only until the JavaCallback is
+//   destroyed: read what is needed into native values before that;
+// - a LocalRef that holds anything made inside the scope (an argument, CallObject's result) is
+//   declared after the JavaCallback, so that it is deleted before the frame is popped: deleting
+//   it afterwards names a reference the virtual machine has already freed;
+// - references made before the JavaCallback (a caller's own LocalRefs) are not touched by it.
 #pragma once
 
 #include <jni.h>
@@ -23,12 +37,16 @@ namespace brivon {
 
 class JavaCallback {
  public:
+  // The local references a callback may hold at once without the virtual machine warning,
+  // the same as a native method gets.
+  static constexpr jint kLocalCapacity = 32;
+
   JavaCallback(HandlerSlot slot, const char* name, const char* signature);
   JavaCallback(const JavaCallback&) = delete;
   JavaCallback& operator=(const JavaCallback&) = delete;
 
-  // The environment for building arguments; null when there is none.
-  JNIEnv* env() const { return thread_.env(); }
+  // The environment for building arguments; null when there is none, or no frame for them.
+  JNIEnv* env() const { return frame_.ok() ? thread_.env() : nullptr; }
   // True when the method can be called.
   bool ready() const { return method_ != nullptr; }
 
@@ -64,7 +82,10 @@ class JavaCallback {
  private:
   bool Completed() { return !CatchJavaException(env(), thread_.attached_here()); }
 
+  // Declared in this order so that the class reference goes before the frame, and the frame
+  // before a thread attached for the call is detached.
   ThreadEnv thread_;
+  LocalFrame frame_;
   jobject handler_ = nullptr;
   LocalRef<jclass> class_;
   jmethodID method_ = nullptr;

@@ -1,5 +1,6 @@
-// Scoped JNI references: a local reference deleted when the scope ends, and a global reference
-// owned by one slot of process-wide state.
+// Scoped JNI references: a local reference deleted when the scope ends, a local frame that
+// releases every local reference made inside it, and a global reference owned by one slot of
+// process-wide state.
 #pragma once
 
 #include <jni.h>
@@ -39,6 +40,30 @@ class LocalRef {
  private:
   JNIEnv* env_ = nullptr;
   T ref_ = nullptr;
+};
+
+// A local frame for the scope: every local reference created while it is the innermost frame is
+// released when the scope ends, whichever way it ends. Native methods that loop over Java
+// objects, and engine callbacks (all of which run inside one native frame of the pumping
+// thread), use one so that their locals cannot pile up in the frame of their caller.
+// A LocalRef made inside the frame must be gone before the frame is: deleting it afterwards
+// would name a reference the virtual machine has already freed.
+class LocalFrame {
+ public:
+  // A null environment makes no frame. When the virtual machine cannot reserve `capacity`
+  // references, no frame is made and its OutOfMemoryError is pending: check ok().
+  LocalFrame(JNIEnv* env, jint capacity)
+      : env_(env != nullptr && env->PushLocalFrame(capacity) == JNI_OK ? env : nullptr) {}
+  ~LocalFrame() {
+    if (env_ != nullptr) env_->PopLocalFrame(nullptr);
+  }
+  LocalFrame(const LocalFrame&) = delete;
+  LocalFrame& operator=(const LocalFrame&) = delete;
+
+  bool ok() const { return env_ != nullptr; }
+
+ private:
+  JNIEnv* env_;
 };
 
 // A global reference kept in process-wide state. It is released explicitly with the

@@ -47,9 +47,42 @@ class HandlerTask : public CefTask {
   IMPLEMENT_REFCOUNTING(HandlerTask);
 };
 
+// A callback written the way the callback rule allows: its argument and the handler's answer
+// are local references it never deletes, left for the JavaCallback's frame to release.
+class EchoTask : public CefTask {
+ public:
+  EchoTask(jint slot, std::string text) : slot_(slot), text_(std::move(text)) {}
+  void Execute() override {
+    brivon::JavaCallback call(static_cast<brivon::HandlerSlot>(slot_), "echo",
+                              "(Ljava/lang/String;)Ljava/lang/String;");
+    JNIEnv* env = call.env();
+    if (env == nullptr) return;
+    jstring argument = env->NewStringUTF(text_.c_str());
+    if (argument == nullptr) return;
+    call.CallObject(argument).release();
+  }
+
+ private:
+  jint slot_;
+  std::string text_;
+  IMPLEMENT_REFCOUNTING(EchoTask);
+};
+
 }  // namespace
 
 extern "C" {
+
+JNIEXPORT jboolean JNICALL Java_com_velmor_brivon_probe_CallbackProbe_postEchoes(JNIEnv* env,
+                                                                                jclass,
+                                                                                jint slot,
+                                                                                jstring text,
+                                                                                jint count) {
+  const std::string utf = ToUtf8(env, text);
+  for (jint i = 0; i < count; ++i) {
+    if (!CefPostTask(TID_UI, new EchoTask(slot, utf))) return JNI_FALSE;
+  }
+  return JNI_TRUE;
+}
 
 JNIEXPORT jint JNICALL Java_com_velmor_brivon_probe_CallbackProbe_callOnEngineThread(
     JNIEnv* env, jclass, jint slot, jstring method) {

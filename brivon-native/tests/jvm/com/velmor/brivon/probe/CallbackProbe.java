@@ -23,6 +23,12 @@ public final class CallbackProbe {
     /** Queues an engine task that calls the no-argument method of the handler in the slot. */
     public static native boolean postToPump(int slot, String method);
 
+    /**
+     * Queues {@code count} engine tasks, each calling {@code echo(text)} of the handler in the
+     * slot and leaving the argument and the answer to the callback's own cleanup.
+     */
+    public static native boolean postEchoes(int slot, String text, int count);
+
     /** The engine string a Java string becomes, as UTF-16 units. */
     public static native char[] toEngineUnits(String text);
 

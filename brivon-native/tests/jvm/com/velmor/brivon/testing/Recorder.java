@@ -5,8 +5,9 @@ import java.util.ArrayList;
 import java.util.List;
 
 /**
- * A load handler whose extra no-argument methods the probe calls: {@code ping} records the
- * calling thread, {@code fail} throws.
+ * A load handler with extra methods the probe calls: {@code ping} records the calling thread,
+ * {@code fail} throws, {@code echo} counts its calls and answers its text, or throws for
+ * "fail".
  */
 public class Recorder implements LoadHandler {
     public final List<Thread> pingThreads = new ArrayList<>();
@@ -19,6 +20,16 @@ public class Recorder implements LoadHandler {
     public void fail() {
         failures++;
         throw new IllegalStateException("thrown by the handler");
+    }
+
+    public int echoes;
+
+    public String echo(String text) {
+        echoes++;
+        if (text.equals("fail")) {
+            throw new IllegalStateException("echo refused");
+        }
+        return text;
     }
 
     public synchronized int pings() {

@@ -1,5 +1,7 @@
 // The driver's page actions. Each goes to the page in the browser's main frame, which
-// tells its browser, in a later loop iteration, as a renderer's message would.
+// tells its browser in a later loop iteration: through the browser's renderer process
+// when it has one, otherwise from the page model kept in this process (the stand-in's
+// mode for clients that name no subprocess program).
 
 #include "cefsim/page.h"
 
@@ -7,6 +9,7 @@
 #include <memory>
 
 #include "src/browser/browser_registry.h"
+#include "src/ipc/wire.h"
 
 namespace cefsim {
 namespace {
@@ -23,11 +26,25 @@ bool Act(int browser_id, std::function<void(CefRefPtr<BrowserImpl>)> action) {
   return true;
 }
 
+// A browser whose renderer runs the page: the action goes there. True when sent.
+bool InRenderer(int browser_id, const WireWriter& action) {
+  CefRefPtr<BrowserImpl> browser = FindBrowser(browser_id);
+  return browser && !browser->closed() && browser->renderer() && browser->SendPageAction(action);
+}
+
+WireWriter Action(PageAction action) {
+  WireWriter writer(WireKind::kPageAction);
+  writer.U8(static_cast<uint8_t>(action));
+  return writer;
+}
+
 }  // namespace
 
 namespace driver {
 
 bool WindowOpen(int browser_id, const CefString& url, bool with_features) {
+  if (InRenderer(browser_id, Action(PageAction::kWindowOpen).Str(url).Bool(with_features)))
+    return true;
   return Act(browser_id, [url, with_features](CefRefPtr<BrowserImpl> browser) {
     browser->OnPageWindowOpen(url, with_features);
   });
@@ -38,12 +55,17 @@ bool ConsoleLog(int browser_id,
                 const CefString& message,
                 const CefString& source,
                 int line) {
+  if (InRenderer(browser_id,
+                 Action(PageAction::kConsole).I32(level).Str(message).Str(source).I32(line)))
+    return true;
   return Act(browser_id, [level, message, source, line](CefRefPtr<BrowserImpl> browser) {
     browser->OnPageConsoleMessage(level, message, source, line);
   });
 }
 
 bool Fullscreen(int browser_id, bool on) {
+  if (InRenderer(browser_id, Action(PageAction::kFullscreen).Bool(on)))
+    return true;
   return Act(browser_id, [on](CefRefPtr<BrowserImpl> browser) {
     std::shared_ptr<Page> page = browser->main_page();
     if (page && page->RequestFullscreen(on))
@@ -65,6 +87,8 @@ bool NavigateSubframe(int browser_id, int index, const CefString& url) {
 }
 
 bool SetTitle(int browser_id, const CefString& title) {
+  if (InRenderer(browser_id, Action(PageAction::kTitle).Str(title)))
+    return true;
   return Act(browser_id, [title](CefRefPtr<BrowserImpl> browser) {
     std::shared_ptr<Page> page = browser->main_page();
     if (page && page->SetTitle(title))

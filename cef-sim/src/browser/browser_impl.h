@@ -63,7 +63,6 @@ class BrowserImpl : public CefBrowser, public CefBrowserHost {
                       const CefString& title);
   void RendererDetach(int64 frame_id);
   void SendToRenderer(int64 frame_id, CefRefPtr<CefProcessMessage> message);
-  bool SendPageAction(const WireWriter& action);
   std::vector<driver::ReceivedMessage> received_messages() const;
 
   // Page messages, as the renderer would send them (UI thread).

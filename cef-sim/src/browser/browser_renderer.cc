@@ -120,11 +120,6 @@ void BrowserImpl::SendToRenderer(int64 frame_id, CefRefPtr<CefProcessMessage> me
                  .List(message->GetArgumentList()));
 }
 
-bool BrowserImpl::SendPageAction(const WireWriter& action) {
-  std::shared_ptr<RendererHost> host = renderer();
-  return host && host->alive() && host->Send(action);
-}
-
 std::vector<driver::ReceivedMessage> BrowserImpl::received_messages() const {
   std::lock_guard<std::mutex> lock(BrowsersMutex());
   return received_;

@@ -20,7 +20,7 @@ enum class WireKind : uint8_t {
   kToRenderer,          // frame id, process message name, arguments
   kCall,                // call id, frame id, function name, arguments
   kHasProperty,         // call id, frame id, property name
-  kPageAction,          // PageAction, then its fields
+  kPageAction,          // call id, PageAction, then its fields
   kBrowserClosing,      // browser id
   // Renderer to browser.
   kToBrowser = 64,      // frame id, process message name, arguments

@@ -215,7 +215,15 @@ class Renderer {
 
   // The page acts on its own: the renderer keeps the document's state and tells the
   // browser process what changed.
+  // The answer comes after the event, so that the driver returns once the browser
+  // process has queued the event, as it does with pages in its own process.
   void PageActed(WireReader& in) {
+    const int call_id = in.I32();
+    PageSaid(in);
+    channel_.Send(WireWriter(WireKind::kCallResult).I32(call_id).Bool(true));
+  }
+
+  void PageSaid(WireReader& in) {
     PageAction action = static_cast<PageAction>(in.U8());
     CefRefPtr<RendererFrame> main = browser_ ? browser_->main_frame() : nullptr;
     if (!main)

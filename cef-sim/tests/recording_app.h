@@ -2,9 +2,9 @@
 #define CEFSIM_TESTS_RECORDING_APP_H_
 
 #include <atomic>
+#include <cstdlib>
 #include <functional>
 #include <mutex>
-#include <cstdlib>
 #include <string>
 #include <thread>
 #include <utility>

@@ -3,9 +3,9 @@
 
 #include <chrono>
 #include <functional>
-#include <thread>
 #include <map>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 

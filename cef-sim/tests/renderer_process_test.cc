@@ -10,7 +10,11 @@
 #include <csignal>
 #include <cstdlib>
 #include <string>
+#include <poll.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 #include "cefsim/driver.h"
@@ -184,7 +188,8 @@ TEST_F(RendererProcessTest, QueryFunctionChecksItsArgumentsWithTheRoutersTexts) 
                                            {"onSuccess", fn}, {"onFailure", fn}})});
   driver::CallOutcome second = Call(
       main, "javaQuery",
-      {JsValue::Object({{"request", JsValue::String("watch")}, {"persistent", JsValue::Bool(true)}})});
+      {JsValue::Object(
+          {{"request", JsValue::String("watch")}, {"persistent", JsValue::Bool(true)}})});
   ASSERT_FALSE(first.threw);
   EXPECT_EQ(first.value.type, JsValue::kInt);
   EXPECT_EQ(first.value.integer, 1);
@@ -270,6 +275,42 @@ TEST_F(RendererProcessTest, NoRendererOutlivesItsBrowserOrTheEngine) {
   CefShutdown();
   EXPECT_TRUE(ProcessGone(other_pid));
   EXPECT_EQ(driver::LiveRenderers(), 0);
+}
+
+// A browser process that dies without closing anything takes its renderer with it.
+TEST(RendererProcessDeathTest, RendererDiesWithTheBrowserProcess) {
+  int report[2];
+  ASSERT_EQ(pipe(report), 0);
+  pid_t browser_process = fork();
+  ASSERT_GE(browser_process, 0);
+  if (browser_process == 0) {
+    // The browser process of this case: one browser, then an abrupt end.
+    setenv("CEFSIM_TEST_RENDERER", CEFSIM_TEST_RENDERER_PATH, 1);
+    int pid = 0;
+    if (cefsim_test::StartEngineWithContext()) {
+      CefRefPtr<RendererClient> client = new RendererClient();
+      CefRefPtr<CefBrowser> browser = cefsim_test::NewBrowser(client.get());
+      pid = browser ? driver::RendererProcessId(browser->GetIdentifier()) : 0;
+    }
+    ssize_t written = write(report[1], &pid, sizeof pid);
+    _exit(written == sizeof pid ? 0 : 1);
+  }
+  close(report[1]);
+  int renderer = 0;
+  ASSERT_EQ(read(report[0], &renderer, sizeof renderer), static_cast<ssize_t>(sizeof renderer));
+  close(report[0]);
+  ASSERT_GT(renderer, 0);
+  // The renderer is not this process's child: a process descriptor tells when it ends.
+  int handle = static_cast<int>(syscall(SYS_pidfd_open, renderer, 0));
+  int status = 0;
+  ASSERT_EQ(waitpid(browser_process, &status, 0), browser_process);
+  if (handle < 0) {
+    ASSERT_EQ(errno, ESRCH) << "the renderer had ended already";
+    return;
+  }
+  pollfd ended = {handle, POLLIN, 0};
+  EXPECT_EQ(poll(&ended, 1, 10000), 1) << "the renderer outlived its browser process";
+  close(handle);
 }
 
 }  // namespace

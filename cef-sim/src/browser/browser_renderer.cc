@@ -5,6 +5,7 @@
 // program the stand-in keeps the pages in this process (src/page) for clients that
 // name none.
 
+#include <csignal>
 #include <string>
 
 #include "src/browser/browser_impl.h"
@@ -13,8 +14,6 @@
 #include "src/ipc/wire.h"
 #include "src/renderer/renderer_host.h"
 #include "src/values/process_message_impl.h"
-
-#include <csignal>
 
 namespace cefsim {
 namespace {

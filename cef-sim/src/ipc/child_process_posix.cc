@@ -26,7 +26,8 @@ bool LaunchRenderer(const std::string& program, LaunchedChild* child) {
   int ends[2];
   if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0)
     return false;
-  const std::string channel_arg = "--" + std::string(kChannelSwitch) + "=" + std::to_string(ends[1]);
+  const std::string channel_arg =
+      "--" + std::string(kChannelSwitch) + "=" + std::to_string(ends[1]);
   const std::string type_arg = "--type=renderer";
   std::vector<char*> argv = {const_cast<char*>(program.c_str()),
                              const_cast<char*>(type_arg.c_str()),

@@ -76,7 +76,8 @@ bool ConsoleLog(int browser_id,
 }
 
 bool Fullscreen(int browser_id, bool on) {
-  if (Routed routed = InRenderer(browser_id, PageAction::kFullscreen, [&](WireWriter& w) { w.Bool(on); }))
+  if (Routed routed =
+          InRenderer(browser_id, PageAction::kFullscreen, [&](WireWriter& w) { w.Bool(on); }))
     return routed == kDone;
   return Act(browser_id, [on](CefRefPtr<BrowserImpl> browser) {
     std::shared_ptr<Page> page = browser->main_page();
@@ -99,7 +100,8 @@ bool NavigateSubframe(int browser_id, int index, const CefString& url) {
 }
 
 bool SetTitle(int browser_id, const CefString& title) {
-  if (Routed routed = InRenderer(browser_id, PageAction::kTitle, [&](WireWriter& w) { w.Str(title); }))
+  if (Routed routed =
+          InRenderer(browser_id, PageAction::kTitle, [&](WireWriter& w) { w.Str(title); }))
     return routed == kDone;
   return Act(browser_id, [title](CefRefPtr<BrowserImpl> browser) {
     std::shared_ptr<Page> page = browser->main_page();

@@ -5,7 +5,6 @@
 // program the stand-in keeps the pages in this process (src/page) for clients that
 // name none.
 
-#include <csignal>
 #include <string>
 
 #include "src/browser/browser_impl.h"
@@ -53,7 +52,7 @@ std::vector<driver::JsValue> ListToJs(CefRefPtr<CefListValue> list) {
 cef_termination_status_t StatusOf(const ChildExit& exit) {
   if (!exit.signaled)
     return TS_ABNORMAL_TERMINATION;
-  return exit.signal == SIGKILL ? TS_PROCESS_WAS_KILLED : TS_PROCESS_CRASHED;
+  return exit.killed ? TS_PROCESS_WAS_KILLED : TS_PROCESS_CRASHED;
 }
 
 }  // namespace

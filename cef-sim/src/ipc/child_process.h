@@ -17,6 +17,7 @@ struct LaunchedChild {
 struct ChildExit {
   bool signaled = false;
   int signal = 0;     // when signaled
+  bool killed = false;  // ended by a kill (SIGKILL), not by a fault of its own
   int exit_code = 0;  // otherwise
 };
 

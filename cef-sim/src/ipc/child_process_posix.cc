@@ -72,6 +72,7 @@ ChildExit ReapChild(int pid) {
   if (WIFSIGNALED(status)) {
     result.signaled = true;
     result.signal = WTERMSIG(status);
+    result.killed = result.signal == SIGKILL;
   } else if (WIFEXITED(status)) {
     result.exit_code = WEXITSTATUS(status);
   }

@@ -277,6 +277,36 @@ TEST_F(RendererProcessTest, NoRendererOutlivesItsBrowserOrTheEngine) {
   EXPECT_EQ(driver::LiveRenderers(), 0);
 }
 
+// How a renderer ended, as OnRenderProcessTerminated tells it.
+TEST_F(RendererProcessTest, TerminationStatusFollowsHowTheRendererEnded) {
+  CefRefPtr<CefBrowser> crashing = cefsim_test::NewBrowser(client.get());
+  ASSERT_TRUE(crashing);
+  ASSERT_EQ(kill(driver::RendererProcessId(crashing->GetIdentifier()), SIGSEGV), 0);
+  ASSERT_TRUE(PumpFor([&] { return !client->terminated.empty(); }));
+  EXPECT_EQ(client->terminated[0], std::to_string(crashing->GetIdentifier()) + " " +
+                                       std::to_string(TS_PROCESS_CRASHED));
+  EXPECT_EQ(driver::LiveRenderers(), 1) << "the other browser's renderer lives on";
+}
+
+TEST(RendererProcessModeTest, WithoutASubprocessProgramPagesStayInTheBrowserProcess) {
+  unsetenv("CEFSIM_TEST_RENDERER");
+  ASSERT_TRUE(cefsim_test::StartEngineWithContext());
+  CefRefPtr<RendererClient> client = new RendererClient();
+  CefRefPtr<CefBrowser> browser = cefsim_test::NewBrowser(client.get(), "http://site.test/");
+  ASSERT_TRUE(cefsim_test::PumpUntil([&] { return browser->HasDocument(); }));
+  const int id = browser->GetIdentifier();
+  EXPECT_EQ(driver::RendererProcessId(id), 0);
+  EXPECT_EQ(driver::LiveRenderers(), 0);
+  EXPECT_EQ(driver::WindowHasProperty(id, driver::MainFrameId(id), "javaQuery"), -1);
+  driver::CallOutcome outcome;
+  EXPECT_FALSE(driver::CallWindowFunction(id, driver::MainFrameId(id), "javaQuery", {},
+                                          &outcome));
+  // The page still acts, from the model kept in this process.
+  ASSERT_TRUE(driver::SetTitle(id, "Here"));
+  cefsim_test::Pump(1);
+  EXPECT_EQ(client->lines().back(), "title " + std::to_string(id) + " Here");
+}
+
 // A browser process that dies without closing anything takes its renderer with it.
 TEST(RendererProcessDeathTest, RendererDiesWithTheBrowserProcess) {
   int report[2];

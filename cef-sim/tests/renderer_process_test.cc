@@ -277,6 +277,52 @@ TEST_F(RendererProcessTest, NoRendererOutlivesItsBrowserOrTheEngine) {
   EXPECT_EQ(driver::LiveRenderers(), 0);
 }
 
+// The browser's answers end a request as the router's rules say; whether one is still
+// pending shows in what its cancel returns.
+TEST_F(RendererProcessTest, AnswersEndNonPersistentRequestsAndFailuresEndPersistentOnes) {
+  Load("http://site.test/", 1);
+  const int64 main = driver::MainFrameId(id);
+  auto query = [&](bool persistent) {
+    return Call(main, "javaQuery",
+                {JsValue::Object({{"request", JsValue::String("r")},
+                                  {"onSuccess", JsValue::Function()},
+                                  {"onFailure", JsValue::Function()},
+                                  {"persistent", JsValue::Bool(persistent)}})})
+        .value.integer;
+  };
+  auto answer = [&](int request, bool success) {
+    CefRefPtr<CefProcessMessage> message = CefProcessMessage::Create("javaQueryMsg");
+    CefRefPtr<CefListValue> args = message->GetArgumentList();
+    args->SetInt(0, 1);
+    args->SetInt(1, request);
+    args->SetBool(2, success);
+    if (success) {
+      args->SetString(3, "done");
+    } else {
+      args->SetInt(3, -1);
+      args->SetString(4, "no");
+    }
+    browser->GetMainFrame()->SendProcessMessage(PID_RENDERER, message);
+  };
+  struct Case {
+    bool persistent;
+    bool success;
+    bool still_pending;
+  };
+  const Case cases[] = {
+      {false, true, false}, {false, false, false}, {true, true, true}, {true, false, false}};
+  for (const Case& c : cases) {
+    const int request = query(c.persistent);
+    answer(request, c.success);
+    // The answer and the cancel travel the same channel, in that order.
+    driver::CallOutcome cancel = Call(main, "javaQueryCancel", {JsValue::Int(request)});
+    EXPECT_EQ(cancel.value.boolean, c.still_pending)
+        << "persistent " << c.persistent << " success " << c.success;
+  }
+  cefsim_test::Pump(20);
+  EXPECT_TRUE(Named(id, "test.echo").empty()) << "the router takes its own answers";
+}
+
 // How a renderer ended, as OnRenderProcessTerminated tells it.
 TEST_F(RendererProcessTest, TerminationStatusFollowsHowTheRendererEnded) {
   CefRefPtr<CefBrowser> crashing = cefsim_test::NewBrowser(client.get());

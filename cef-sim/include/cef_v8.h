@@ -1,35 +1,37 @@
 #ifndef CEF_INCLUDE_CEF_V8_H_
 #define CEF_INCLUDE_CEF_V8_H_
 
+#include <vector>
+
 #include "include/cef_base.h"
 #include "include/cef_browser.h"
 #include "include/cef_frame.h"
 #include "include/cef_task.h"
 
 class CefV8Exception;
+class CefV8Handler;
+class CefV8StackFrame;
 class CefV8Value;
 
-// A JavaScript value. The project reaches values only through the message router.
-class CefV8Value : public virtual CefBaseRefCounted {};
+// JavaScript handles belong to the renderer thread that made them (TID_RENDERER for
+// documents); none of these objects may be used from another thread.
 
-// A JavaScript exception. Not used by the project.
-class CefV8Exception : public virtual CefBaseRefCounted {};
-
-// A JavaScript stack trace. Not used by the project.
-class CefV8StackTrace : public virtual CefBaseRefCounted {};
-
-// One JavaScript context: the document of one frame, in the renderer.
+// One JavaScript context: the global scope of one document of one frame.
 class CefV8Context : public virtual CefBaseRefCounted {
  public:
+  // The context whose code is running now, and the one entered last; null outside any.
   static CefRefPtr<CefV8Context> GetCurrentContext();
   static CefRefPtr<CefV8Context> GetEnteredContext();
   static bool InContext();
 
   virtual CefRefPtr<CefTaskRunner> GetTaskRunner() = 0;
+  // False once the document has gone; nothing else may be called then.
   virtual bool IsValid() = 0;
   virtual CefRefPtr<CefBrowser> GetBrowser() = 0;
   virtual CefRefPtr<CefFrame> GetFrame() = 0;
+  // The window object.
   virtual CefRefPtr<CefV8Value> GetGlobal() = 0;
+  // Enter and Exit pair up; values may be made outside a handler while entered.
   virtual bool Enter() = 0;
   virtual bool Exit() = 0;
   virtual bool IsSame(CefRefPtr<CefV8Context> that) = 0;
@@ -39,5 +41,151 @@ class CefV8Context : public virtual CefBaseRefCounted {
                     CefRefPtr<CefV8Value>& retval,
                     CefRefPtr<CefV8Exception>& exception) = 0;
 };
+
+typedef std::vector<CefRefPtr<CefV8Value>> CefV8ValueList;
+
+// Runs the calls of a function made with CefV8Value::CreateFunction. Set retval to
+// return a value, or exception to throw that text; return true when handled.
+class CefV8Handler : public virtual CefBaseRefCounted {
+ public:
+  virtual bool Execute(const CefString& name,
+                       CefRefPtr<CefV8Value> object,
+                       const CefV8ValueList& arguments,
+                       CefRefPtr<CefV8Value>& retval,
+                       CefString& exception) = 0;
+};
+
+// Property reads and writes of an object made with an accessor.
+class CefV8Accessor : public virtual CefBaseRefCounted {
+ public:
+  virtual bool Get(const CefString& name,
+                   const CefRefPtr<CefV8Value> object,
+                   CefRefPtr<CefV8Value>& retval,
+                   CefString& exception) = 0;
+  virtual bool Set(const CefString& name,
+                   const CefRefPtr<CefV8Value> object,
+                   const CefRefPtr<CefV8Value> value,
+                   CefString& exception) = 0;
+};
+
+// Every named and indexed property access of an object made with an interceptor.
+class CefV8Interceptor : public virtual CefBaseRefCounted {
+ public:
+  virtual bool Get(const CefString& name,
+                   const CefRefPtr<CefV8Value> object,
+                   CefRefPtr<CefV8Value>& retval,
+                   CefString& exception) = 0;
+  virtual bool Get(int index,
+                   const CefRefPtr<CefV8Value> object,
+                   CefRefPtr<CefV8Value>& retval,
+                   CefString& exception) = 0;
+  virtual bool Set(const CefString& name,
+                   const CefRefPtr<CefV8Value> object,
+                   const CefRefPtr<CefV8Value> value,
+                   CefString& exception) = 0;
+  virtual bool Set(int index,
+                   const CefRefPtr<CefV8Value> object,
+                   const CefRefPtr<CefV8Value> value,
+                   CefString& exception) = 0;
+};
+
+// A thrown JavaScript exception and where it came from.
+class CefV8Exception : public virtual CefBaseRefCounted {
+ public:
+  virtual CefString GetMessage() = 0;
+  virtual CefString GetSourceLine() = 0;
+  virtual CefString GetScriptResourceName() = 0;
+  virtual int GetLineNumber() = 0;
+  virtual int GetStartPosition() = 0;
+  virtual int GetEndPosition() = 0;
+  virtual int GetStartColumn() = 0;
+  virtual int GetEndColumn() = 0;
+};
+
+// A JavaScript value. The Create functions work inside a render-process handler or
+// V8 handler call, or while a context is entered.
+class CefV8Value : public virtual CefBaseRefCounted {
+ public:
+  typedef cef_v8_accesscontrol_t AccessControl;
+  typedef cef_v8_propertyattribute_t PropertyAttribute;
+
+  static CefRefPtr<CefV8Value> CreateUndefined();
+  static CefRefPtr<CefV8Value> CreateNull();
+  static CefRefPtr<CefV8Value> CreateBool(bool value);
+  static CefRefPtr<CefV8Value> CreateInt(int32 value);
+  static CefRefPtr<CefV8Value> CreateUInt(uint32 value);
+  static CefRefPtr<CefV8Value> CreateDouble(double value);
+  static CefRefPtr<CefV8Value> CreateString(const CefString& value);
+  static CefRefPtr<CefV8Value> CreateObject(CefRefPtr<CefV8Accessor> accessor,
+                                            CefRefPtr<CefV8Interceptor> interceptor);
+  static CefRefPtr<CefV8Value> CreateArray(int length);
+  static CefRefPtr<CefV8Value> CreateFunction(const CefString& name,
+                                              CefRefPtr<CefV8Handler> handler);
+
+  virtual bool IsValid() = 0;
+  virtual bool IsUndefined() = 0;
+  virtual bool IsNull() = 0;
+  virtual bool IsBool() = 0;
+  virtual bool IsInt() = 0;
+  virtual bool IsUInt() = 0;
+  virtual bool IsDouble() = 0;
+  virtual bool IsDate() = 0;
+  virtual bool IsString() = 0;
+  // True for arrays and functions too, as in JavaScript.
+  virtual bool IsObject() = 0;
+  virtual bool IsArray() = 0;
+  virtual bool IsArrayBuffer() = 0;
+  virtual bool IsFunction() = 0;
+  virtual bool IsSame(CefRefPtr<CefV8Value> that) = 0;
+
+  virtual bool GetBoolValue() = 0;
+  virtual int32 GetIntValue() = 0;
+  virtual uint32 GetUIntValue() = 0;
+  virtual double GetDoubleValue() = 0;
+  virtual CefTime GetDateValue() = 0;
+  virtual CefString GetStringValue() = 0;
+
+  virtual bool IsUserCreated() = 0;
+  virtual bool HasException() = 0;
+  virtual CefRefPtr<CefV8Exception> GetException() = 0;
+  virtual bool ClearException() = 0;
+  virtual bool WillRethrowExceptions() = 0;
+  virtual bool SetRethrowExceptions(bool rethrow) = 0;
+
+  // Properties of objects: by name, or by index for arrays.
+  virtual bool HasValue(const CefString& key) = 0;
+  virtual bool HasValue(int index) = 0;
+  virtual bool DeleteValue(const CefString& key) = 0;
+  virtual bool DeleteValue(int index) = 0;
+  virtual CefRefPtr<CefV8Value> GetValue(const CefString& key) = 0;
+  virtual CefRefPtr<CefV8Value> GetValue(int index) = 0;
+  virtual bool SetValue(const CefString& key,
+                        CefRefPtr<CefV8Value> value,
+                        PropertyAttribute attribute) = 0;
+  virtual bool SetValue(int index, CefRefPtr<CefV8Value> value) = 0;
+  virtual bool SetValue(const CefString& key,
+                        AccessControl settings,
+                        PropertyAttribute attribute) = 0;
+  virtual bool GetKeys(std::vector<CefString>& keys) = 0;
+  virtual bool SetUserData(CefRefPtr<CefBaseRefCounted> user_data) = 0;
+  virtual CefRefPtr<CefBaseRefCounted> GetUserData() = 0;
+  virtual int GetExternallyAllocatedMemory() = 0;
+  virtual int AdjustExternallyAllocatedMemory(int change_in_bytes) = 0;
+
+  virtual int GetArrayLength() = 0;
+
+  virtual CefString GetFunctionName() = 0;
+  // Null for functions the page made itself.
+  virtual CefRefPtr<CefV8Handler> GetFunctionHandler() = 0;
+  // With object null, `this` is the context's window. Null when the call threw.
+  virtual CefRefPtr<CefV8Value> ExecuteFunction(CefRefPtr<CefV8Value> object,
+                                                const CefV8ValueList& arguments) = 0;
+  virtual CefRefPtr<CefV8Value> ExecuteFunctionWithContext(CefRefPtr<CefV8Context> context,
+                                                           CefRefPtr<CefV8Value> object,
+                                                           const CefV8ValueList& arguments) = 0;
+};
+
+// A JavaScript stack trace. Not used by the project.
+class CefV8StackTrace : public virtual CefBaseRefCounted {};
 
 #endif  // CEF_INCLUDE_CEF_V8_H_

@@ -321,6 +321,22 @@ typedef enum {
   NAVIGATION_LINK_CLICKED = 0,
 } cef_navigation_type_t;
 
+// Access settings of a property reached through an accessor.
+typedef enum {
+  V8_ACCESS_CONTROL_DEFAULT = 0,
+  V8_ACCESS_CONTROL_ALL_CAN_READ = 1,
+  V8_ACCESS_CONTROL_ALL_CAN_WRITE = 1 << 1,
+  V8_ACCESS_CONTROL_PROHIBITS_OVERWRITING = 1 << 2
+} cef_v8_accesscontrol_t;
+
+// Bits of a JavaScript property; none set: writable, enumerable and configurable.
+typedef enum {
+  V8_PROPERTY_ATTRIBUTE_NONE = 0,
+  V8_PROPERTY_ATTRIBUTE_READONLY = 1 << 0,
+  V8_PROPERTY_ATTRIBUTE_DONTENUM = 1 << 1,
+  V8_PROPERTY_ATTRIBUTE_DONTDELETE = 1 << 2
+} cef_v8_propertyattribute_t;
+
 typedef enum {
   KEYEVENT_RAWKEYDOWN = 0,
   KEYEVENT_KEYDOWN,

@@ -61,7 +61,7 @@ class EventHook {
   HWINEVENTHOOK hook_;
 };
 
-struct Run {
+struct ChildRun {
   bool ended = false;
   DWORD exitCode = 0;
   std::string output;  // standard output and standard error together
@@ -82,8 +82,8 @@ std::string drain(HANDLE pipe) {
 
 // Starts the program with no arguments and waits, bounded, for its end while the hook's events
 // are delivered to this thread.
-Run runAlone(const std::wstring& program) {
-  Run run;
+ChildRun runAlone(const std::wstring& program) {
+  ChildRun run;
   SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
   Handle readEnd, writeEnd;
   if (!CreatePipe(readEnd.out(), writeEnd.out(), &inherit, 0)) return run;
@@ -139,7 +139,7 @@ Run runAlone(const std::wstring& program) {
 }
 
 TEST(BrivonSubAlone, EndsAtOnceWithMinusOneSilentlyAndWithoutAWindow) {
-  const Run run = runAlone(besideSelf(L"brivon-sub.exe"));
+  const ChildRun run = runAlone(besideSelf(L"brivon-sub.exe"));
   ASSERT_TRUE(run.ended) << "still running after " << kRunBoundMs << " ms";
   EXPECT_EQ(run.exitCode, static_cast<DWORD>(-1));
   EXPECT_EQ(run.output, "");
@@ -147,7 +147,7 @@ TEST(BrivonSubAlone, EndsAtOnceWithMinusOneSilentlyAndWithoutAWindow) {
 }
 
 TEST(BrivonSubAlone, TheWatchSeesAWindowThatAProgramShows) {
-  const Run run = runAlone(besideSelf(L"sub_window_probe.exe"));
+  const ChildRun run = runAlone(besideSelf(L"sub_window_probe.exe"));
   ASSERT_TRUE(run.ended);
   EXPECT_EQ(run.exitCode, static_cast<DWORD>(-1));
   EXPECT_GT(run.windows, 0u);

@@ -5,11 +5,14 @@
 // CefEnableHighDPISupport may come from any thread.
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 
 #include "include/cef_app.h"
 #include "src/browser/browser_registry.h"
 #include "src/engine.h"
+#include "src/ipc/child_process.h"
+#include "src/renderer/renderer_main.h"
 #include "src/scheme_registrar_impl.h"
 
 #if defined(OS_WIN)
@@ -20,6 +23,34 @@ namespace cefsim {
 namespace {
 
 thread_local bool t_in_loop_work = false;
+
+// A renderer started by the stand-in: its channel descriptor, or -1.
+intptr_t RendererChannel(const CefMainArgs& args) {
+#if defined(OS_WIN)
+  (void)args;
+  return -1;
+#else
+  bool renderer = false;
+  intptr_t channel = -1;
+  const std::string channel_switch = std::string("--") + kChannelSwitch + "=";
+  for (int i = 1; args.argv && i < args.argc; ++i) {
+    if (!args.argv[i])
+      continue;
+    std::string word = args.argv[i];
+    if (word == "--")
+      break;
+    if (word == "--type=renderer")
+      renderer = true;
+    if (word.compare(0, channel_switch.size(), channel_switch) == 0) {
+      char* end = nullptr;
+      long value = std::strtol(word.c_str() + channel_switch.size(), &end, 10);
+      if (end && *end == '\0' && value >= 0)
+        channel = value;
+    }
+  }
+  return renderer ? channel : -1;
+#endif
+}
 
 // Looks for the switch that makes a process one of the engine's child processes.
 bool HasProcessType(const CefMainArgs& args) {
@@ -88,11 +119,15 @@ int CefExecuteProcess(const CefMainArgs& args,
                       CefRefPtr<CefApp> application,
                       void* /*windows_sandbox_info*/) {
   int result = -1;
-  if (cefsim::HasProcessType(args)) {
-    // A child process. Its own work (the renderer) is not run yet: it asks for its
-    // handler as the engine does and ends at once with success.
-    CefRefPtr<CefRenderProcessHandler> handler =
-        application ? application->GetRenderProcessHandler() : nullptr;
+  intptr_t channel = cefsim::RendererChannel(args);
+  if (channel >= 0) {
+    result = cefsim::RunRenderer(application, channel);
+  } else if (cefsim::HasProcessType(args)) {
+    // Another kind of child process, or a renderer without a channel (started by hand):
+    // it asks for its handler as the engine's renderer does, has nothing to run, and
+    // ends with success.
+    if (application)
+      application->GetRenderProcessHandler();
     result = 0;
   }
   std::lock_guard<std::mutex> lock(EngineMutex());

@@ -2,6 +2,7 @@
 #define CEFSIM_TESTS_RECORDING_APP_H_
 
 #include <atomic>
+#include <cstdlib>
 #include <functional>
 #include <mutex>
 #include <string>
@@ -113,11 +114,20 @@ inline CefMainArgs NoArgs() {
 #endif
 }
 
+// The renderer program the engine starts for each browser: CEFSIM_TEST_RENDERER, which
+// the build sets to the tests' own renderer when it runs a test set in child mode;
+// empty (pages in the browser process) otherwise.
+inline std::string TestRendererProgram() {
+  const char* program = std::getenv("CEFSIM_TEST_RENDERER");
+  return program ? program : "";
+}
+
 // Starts the engine on the calling thread with the settings the bridge uses.
 inline bool StartEngine(CefRefPtr<CefApp> app) {
   CefSettings settings;
   settings.no_sandbox = true;
   settings.windowless_rendering_enabled = true;
+  CefString(&settings.browser_subprocess_path) = TestRendererProgram();
   return CefInitialize(NoArgs(), settings, app, nullptr);
 }
 

@@ -1,9 +1,11 @@
 #ifndef CEFSIM_TESTS_RECORDING_CLIENT_H_
 #define CEFSIM_TESTS_RECORDING_CLIENT_H_
 
+#include <chrono>
 #include <functional>
 #include <map>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -190,11 +192,18 @@ class RecordingClient : public CefClient,
 };
 
 // Runs loop iterations until done() holds, at most `limit` of them; true when it held.
+// With a renderer process the page's answers come in their own time, so the loop also
+// keeps going, at most a few seconds, until they have had the chance to arrive.
 inline bool PumpUntil(const std::function<bool()>& done, int limit = 50) {
-  for (int i = 0; i < limit; ++i) {
+  const bool child_mode = !TestRendererProgram().empty();
+  const auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+  for (int i = 0; i < limit || (child_mode && std::chrono::steady_clock::now() < give_up);
+       ++i) {
     if (done())
       return true;
     CefDoMessageLoopWork();
+    if (i >= limit)
+      std::this_thread::yield();
   }
   return done();
 }

@@ -14,6 +14,7 @@
 #include "cefsim/browsers.h"
 #include "cefsim/native_windows.h"
 #include "cefsim/page.h"
+#include "cefsim/script.h"
 #include "cefsim/web.h"
 
 namespace cefsim {

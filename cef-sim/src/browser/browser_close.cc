@@ -109,6 +109,8 @@ void BrowserImpl::RunBeforeClose() {
     devtools->CloseBrowser(true);
   if (CefRefPtr<CefLifeSpanHandler> handler = LifeSpan())
     handler->OnBeforeClose(this);
+  // The renderer's documents go with the browser; no renderer outlives it.
+  EndRenderer();
   CefRefPtr<CefClient> client;
   CefRefPtr<FrameImpl> main_frame;
   std::vector<CefRefPtr<FrameImpl>> subframes;
@@ -152,6 +154,7 @@ bool BrowserImpl::Abandon() {
     for (const CefRefPtr<FrameImpl>& frame : subframes)
       frame->Detach();
   }
+  EndRenderer();
   if (window_)
     Windows().Destroy(window_);
   return true;

@@ -7,14 +7,18 @@
 #include <vector>
 
 #include "cefsim/browsers.h"
+#include "cefsim/script.h"
 #include "include/cef_browser.h"
 #include "include/cef_client.h"
 #include "src/browser/frame_impl.h"
+#include "src/ipc/child_process.h"
 #include "src/web/web_registry.h"
 
 namespace cefsim {
 
 struct Navigation;
+class RendererHost;
+class WireWriter;
 
 // What a browser is made with.
 struct BrowserParams {
@@ -49,6 +53,17 @@ class BrowserImpl : public CefBrowser, public CefBrowserHost {
   // Drops the client and frames without the close sequence (CefShutdown with the
   // browser still open); false when it had closed already.
   bool Abandon();
+
+  // The renderer process (browser_renderer.cc). Without a subprocess program the
+  // browser has none and its pages stay in this process.
+  void StartRenderer();
+  std::shared_ptr<RendererHost> renderer() const;
+  // Tells the renderer, in order, about documents and frames; nothing without one.
+  void RendererCommit(int64 frame_id, int64 parent_id, const CefString& url,
+                      const CefString& title);
+  void RendererDetach(int64 frame_id);
+  void SendToRenderer(int64 frame_id, CefRefPtr<CefProcessMessage> message);
+  std::vector<driver::ReceivedMessage> received_messages() const;
 
   // Page messages, as the renderer would send them (UI thread).
   void OnPageWindowOpen(const CefString& url, bool with_features);
@@ -198,6 +213,14 @@ class BrowserImpl : public CefBrowser, public CefBrowserHost {
   void LoadingStateChanged(bool loading);
   void StartHistoryNavigation(int offset);
 
+  // What the renderer sends, and its end (UI thread).
+  void OnRendererMessage(const std::string& bytes);
+  void OnRendererGone(const ChildExit& exit);
+  // Ends the renderer in order (close, CefShutdown).
+  void EndRenderer();
+  // The frame of that id, current or gone.
+  CefRefPtr<FrameImpl> KnownFrame(int64 frame_id) const;
+
   // Close steps.
   void RunDoClose();
   void RunBeforeClose();
@@ -240,6 +263,11 @@ class BrowserImpl : public CefBrowser, public CefBrowserHost {
   bool closed_ = false;
   std::vector<driver::Script> scripts_;
   std::vector<CefRect> view_rects_;
+  std::shared_ptr<RendererHost> renderer_;
+  std::vector<driver::ReceivedMessage> received_;
+  // Every frame the browser had, so that a renderer's message from a frame that has
+  // just gone still names it. Let go of at close.
+  std::vector<CefRefPtr<FrameImpl>> known_frames_;
 
   IMPLEMENT_REFCOUNTING(BrowserImpl);
 };

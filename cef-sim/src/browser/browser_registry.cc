@@ -63,6 +63,7 @@ CefRefPtr<BrowserImpl> CreateBrowserNow(const BrowserParams& params, const CefSt
     browser->SetMainFrame(new FrameImpl(browser, main_frame_id, nullptr, CefString()));
     Browsers().Add(browser);
   }
+  browser->StartRenderer();
   browser->NotifyCreated();
   if (params.window_info.windowless_rendering_enabled)
     browser->AskViewRectLater();

@@ -111,8 +111,16 @@ CefRefPtr<CefURLRequest> FrameImpl::CreateURLRequest(CefRefPtr<CefRequest>,
   return nullptr;
 }
 
-void FrameImpl::SendProcessMessage(CefProcessId, CefRefPtr<CefProcessMessage>) {
-  // Carried to the renderer once the stand-in runs one.
+void FrameImpl::SendProcessMessage(CefProcessId target_process,
+                                   CefRefPtr<CefProcessMessage> message) {
+  // The browser process sends only to renderers; a frame that has gone sends nothing.
+  {
+    std::lock_guard<std::mutex> lock(BrowsersMutex());
+    if (!attached_)
+      return;
+  }
+  if (target_process == PID_RENDERER)
+    browser_->SendToRenderer(identifier_, message);
 }
 
 }  // namespace cefsim

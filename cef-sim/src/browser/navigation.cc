@@ -220,9 +220,14 @@ void BrowserImpl::BeginNavigation(std::shared_ptr<Navigation> navigation) {
     for (size_t i = 0; i < served.subframe_urls.size(); ++i) {
       subframes_.push_back(new FrameImpl(this, Browsers().NextFrameIdentifier(identifier_),
                                          main_frame_, CefString()));
+      if (renderer_)
+        known_frames_.push_back(subframes_.back());
     }
   }
+  for (const CefRefPtr<FrameImpl>& frame : gone)
+    RendererDetach(frame->GetIdentifier());
   gone.clear();
+  RendererCommit(main_frame_id_, 0, navigation->url, served.title);
 
   if (CefRefPtr<CefDisplayHandler> handler = Display()) {
     handler->OnAddressChange(this, main_frame, navigation->url);
@@ -308,6 +313,8 @@ void BrowserImpl::NavigateSubframe(CefRefPtr<FrameImpl> frame,
     if (!served.unreachable)
       frame->Commit(url, std::make_shared<Page>(url, served));
   }
+  if (!served.unreachable)
+    RendererCommit(frame->GetIdentifier(), main_frame_id_, url, served.title);
   CefRefPtr<CefLoadHandler> handler = Load();
   if (!handler)
     return;

@@ -19,8 +19,11 @@ V8ContextImpl::V8ContextImpl(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> 
 
 void V8ContextImpl::Invalidate() {
   valid_ = false;
-  // The window's functions hold their handlers, which may hold this context.
+  // The window's functions hold their handlers, which may hold this context, and the
+  // frame holds this context: let go of all of it.
   window_ = nullptr;
+  frame_ = nullptr;
+  browser_ = nullptr;
 }
 
 CefRefPtr<CefBrowser> V8ContextImpl::GetBrowser() {

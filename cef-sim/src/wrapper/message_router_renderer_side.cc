@@ -19,8 +19,10 @@ namespace {
 const char kExpectingObject[] = "Invalid arguments; expecting a single object";
 const char kRequestType[] =
     "Invalid arguments; object member 'request' is required and must have type string";
-const char kOnSuccessType[] = "Invalid arguments; object member 'onSuccess' must have type function";
-const char kOnFailureType[] = "Invalid arguments; object member 'onFailure' must have type function";
+const char kOnSuccessType[] =
+    "Invalid arguments; object member 'onSuccess' must have type function";
+const char kOnFailureType[] =
+    "Invalid arguments; object member 'onFailure' must have type function";
 const char kPersistentType[] =
     "Invalid arguments; object member 'persistent' must have type boolean";
 const char kExpectingInteger[] = "Invalid arguments; expecting a single integer";

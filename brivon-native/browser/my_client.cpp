@@ -2,21 +2,9 @@
 
 #include "browser/browser_tables.h"
 #include "osr/view_rects.h"
+#include "query/router_config.h"
 
-namespace {
-
-// The page-side functions installed by the subprocess; both processes must use the same names.
-constexpr char kQueryFunction[] = "javaQuery";
-constexpr char kCancelFunction[] = "javaQueryCancel";
-
-}  // namespace
-
-MyClient::MyClient() {
-  CefMessageRouterConfig config;
-  config.js_query_function = kQueryFunction;
-  config.js_cancel_function = kCancelFunction;
-  router_ = CefMessageRouterBrowserSide::Create(config);
-}
+MyClient::MyClient() : router_(CefMessageRouterBrowserSide::Create(brivon::RouterConfig())) {}
 
 MyClient::~MyClient() = default;
 

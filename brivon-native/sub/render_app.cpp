@@ -1,22 +1,8 @@
 #include "sub/render_app.h"
 
-namespace {
+#include "query/router_config.h"
 
-// The same two names as the bridge's own router: the two halves name their process messages
-// after them, so they meet only when both agree.
-constexpr char kQueryFunction[] = "javaQuery";
-constexpr char kCancelFunction[] = "javaQueryCancel";
-
-CefRefPtr<CefMessageRouterRendererSide> MakeRouter() {
-  CefMessageRouterConfig config;
-  config.js_query_function = kQueryFunction;
-  config.js_cancel_function = kCancelFunction;
-  return CefMessageRouterRendererSide::Create(config);
-}
-
-}  // namespace
-
-RenderApp::RenderApp() : router_(MakeRouter()) {}
+RenderApp::RenderApp() : router_(CefMessageRouterRendererSide::Create(brivon::RouterConfig())) {}
 RenderApp::~RenderApp() = default;
 
 CefRefPtr<CefRenderProcessHandler> RenderApp::GetRenderProcessHandler() { return this; }

@@ -8,35 +8,18 @@ import static org.junit.jupiter.api.Assertions.assertTrue;
 import com.velmor.brivon.jni.CefLib;
 import com.velmor.brivon.sim.SimBrowsers;
 import com.velmor.brivon.sim.SimWeb;
+import com.velmor.brivon.testing.BrowserSession;
 import com.velmor.brivon.testing.Engine;
 import com.velmor.brivon.testing.Events;
 import java.util.ArrayList;
 import java.util.List;
-import org.junit.jupiter.api.AfterAll;
-import org.junit.jupiter.api.AfterEach;
-import org.junit.jupiter.api.BeforeAll;
 import org.junit.jupiter.api.BeforeEach;
 import org.junit.jupiter.api.DisplayName;
 import org.junit.jupiter.api.Test;
-import org.junit.jupiter.api.TestInstance;
 
 /** The operations on a live browser: navigation, history, loading state, zoom and DevTools. */
-@TestInstance(TestInstance.Lifecycle.PER_CLASS)
-class BrowserOperationsTest {
-    private final Events events = new Events();
+class BrowserOperationsTest extends BrowserSession {
     private long id;
-
-    @BeforeAll
-    void start() {
-        Engine.load(false);
-        events.registerAll();
-        Engine.start();
-    }
-
-    @AfterAll
-    void stop() {
-        CefLib.shutdown();
-    }
 
     @BeforeEach
     void createBrowser() {
@@ -44,13 +27,6 @@ class BrowserOperationsTest {
         id = CefLib.createBrowser();
         assertTrue(id > 0);
         events.clear();
-    }
-
-    @AfterEach
-    void closeBrowsers() {
-        for (int open : SimBrowsers.ids()) {
-            Engine.close(open);
-        }
     }
 
     private void loadAndWait(String url) {

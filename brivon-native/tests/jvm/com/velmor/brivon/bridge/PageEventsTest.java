@@ -9,6 +9,7 @@ import com.velmor.brivon.jni.CefLib;
 import com.velmor.brivon.sim.SimBrowsers;
 import com.velmor.brivon.sim.SimPage;
 import com.velmor.brivon.sim.SimWeb;
+import com.velmor.brivon.testing.BrowserSession;
 import com.velmor.brivon.testing.Engine;
 import com.velmor.brivon.testing.Events;
 import java.util.ArrayList;
@@ -16,37 +17,19 @@ import java.util.HashMap;
 import java.util.HashSet;
 import java.util.List;
 import java.util.Map;
-import org.junit.jupiter.api.AfterAll;
-import org.junit.jupiter.api.AfterEach;
-import org.junit.jupiter.api.BeforeAll;
 import org.junit.jupiter.api.BeforeEach;
 import org.junit.jupiter.api.DisplayName;
 import org.junit.jupiter.api.Test;
-import org.junit.jupiter.api.TestInstance;
 
 /**
  * What Java hears while pages load and act, and the scripts the bridge runs in their frames:
  * load and display callbacks, navigation decisions, executeJavaScript and the load-end script.
  */
-@TestInstance(TestInstance.Lifecycle.PER_CLASS)
-class PageEventsTest {
+class PageEventsTest extends BrowserSession {
     private static final String FRAMED = "http://framed.test/";
     private static final String LEFT = "http://framed.test/left";
     private static final String RIGHT = "http://framed.test/right";
-    private final Events events = new Events();
     private long id;
-
-    @BeforeAll
-    void start() {
-        Engine.load(false);
-        events.registerAll();
-        Engine.start();
-    }
-
-    @AfterAll
-    void stop() {
-        CefLib.shutdown();
-    }
 
     @BeforeEach
     void createBrowser() {
@@ -56,13 +39,6 @@ class PageEventsTest {
         events.clear();
         events.cancelNavigation = url -> false;
         events.loadEndHook = (browser, frame) -> { };
-    }
-
-    @AfterEach
-    void closeBrowsers() {
-        for (int open : SimBrowsers.ids()) {
-            Engine.close(open);
-        }
     }
 
     private void load(String url, int loadsSoFar) {

@@ -9,37 +9,20 @@ import com.velmor.brivon.jni.CefLib;
 import com.velmor.brivon.sim.SimBrowsers;
 import com.velmor.brivon.sim.SimPage;
 import com.velmor.brivon.sim.SimWeb;
+import com.velmor.brivon.testing.BrowserSession;
 import com.velmor.brivon.testing.Engine;
 import com.velmor.brivon.testing.Events;
 import java.util.List;
-import org.junit.jupiter.api.AfterAll;
-import org.junit.jupiter.api.AfterEach;
-import org.junit.jupiter.api.BeforeAll;
 import org.junit.jupiter.api.BeforeEach;
 import org.junit.jupiter.api.DisplayName;
-import org.junit.jupiter.api.TestInstance;
 import org.junit.jupiter.params.ParameterizedTest;
 import org.junit.jupiter.params.provider.CsvSource;
 
 /** Pages that open windows: Java decides, and an allowed popup is a browser like any other. */
-@TestInstance(TestInstance.Lifecycle.PER_CLASS)
-class PopupTest {
+class PopupTest extends BrowserSession {
     private static final int WOD_NEW_FOREGROUND_TAB = 3;
     private static final int WOD_NEW_POPUP = 5;
-    private final Events events = new Events();
     private long opener;
-
-    @BeforeAll
-    void start() {
-        Engine.load(false);
-        events.registerAll();
-        Engine.start();
-    }
-
-    @AfterAll
-    void stop() {
-        CefLib.shutdown();
-    }
 
     @BeforeEach
     void openerWithPage() {
@@ -49,13 +32,6 @@ class PopupTest {
         Engine.pumpUntil(() -> events.loadingStopped(opener, 1), "the opener's page");
         events.clear();
         events.blockPopups = false;
-    }
-
-    @AfterEach
-    void closeBrowsers() {
-        for (int open : SimBrowsers.ids()) {
-            Engine.close(open);
-        }
     }
 
     @ParameterizedTest(name = "with features {0}: disposition {1}")

@@ -6,6 +6,7 @@
 #                         [LIBRARY_DIRS <dirs...>]
 #                         [JVM_ARGS <JVM options, e.g. -Dbrivon.library=$<TARGET_FILE:brivon>...>]
 #                         [ENVIRONMENT <NAME=value...>]
+#                         [DEPENDS <targets the test runs, e.g. libraries or programs named in JVM_ARGS>]
 #                         [TIMEOUT <seconds>])
 #
 # The sources are compiled against brivon-java, JARS and JUnit 5 into a jar of their own. The
@@ -27,7 +28,7 @@ if(NOT EXISTS "${BRIVON_JUNIT_CONSOLE_JAR}")
 endif()
 
 function(brivon_add_junit_test)
-  cmake_parse_arguments(T "" "NAME;CLASS;TIMEOUT" "SOURCES;JARS;LIBRARY_DIRS;JVM_ARGS;ENVIRONMENT" ${ARGN})
+  cmake_parse_arguments(T "" "NAME;CLASS;TIMEOUT" "SOURCES;JARS;LIBRARY_DIRS;JVM_ARGS;ENVIRONMENT;DEPENDS" ${ARGN})
   if(NOT T_NAME OR NOT T_CLASS OR NOT T_SOURCES)
     message(FATAL_ERROR "brivon_add_junit_test needs NAME, CLASS and SOURCES")
   endif()
@@ -42,6 +43,11 @@ function(brivon_add_junit_test)
   set(CMAKE_JAVA_COMPILE_FLAGS --release 11 -encoding UTF-8 -Xlint:all)
   add_jar(${target} SOURCES ${T_SOURCES}
     INCLUDE_JARS brivon-java ${T_JARS} ${BRIVON_JUNIT_CONSOLE_JAR})
+  # A generator expression in a test's command builds nothing: building the test's jar builds
+  # what it will load or start.
+  if(T_DEPENDS)
+    add_dependencies(${target} ${T_DEPENDS})
+  endif()
 
   set(class_path "$<TARGET_PROPERTY:${target},JAR_FILE>:$<TARGET_PROPERTY:brivon-java,JAR_FILE>")
   foreach(jar IN LISTS T_JARS)

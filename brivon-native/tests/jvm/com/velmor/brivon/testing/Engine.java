@@ -21,10 +21,14 @@ public final class Engine {
         com.velmor.brivon.sim.SimDriver.load(System.getProperty("cefsim.driver.library"));
     }
 
-    /** Settings every test can start the engine with; the caller adjusts them. */
+    /**
+     * Settings every test can start the engine with; the caller adjusts them. Pages run in the
+     * built brivon-sub, as with the real engine, when the build names it.
+     */
     public static CefSettings settings() {
         CefSettings settings = new CefSettings();
         settings.cachePath = System.getProperty("java.io.tmpdir");
+        settings.browserSubProcessPath = System.getProperty("brivon.sub.program", "");
         return settings;
     }
 

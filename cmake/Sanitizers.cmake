@@ -10,6 +10,12 @@
 # - detect_leaks=0: the JVM exits with its heap, threads and class data still mapped, none of
 #   which is the bridge's to free; leak detection stays on (the default) for native tests;
 # - abort_on_error=1: a report ends the JVM at once, whichever of its threads met it.
+# The brivon-sub renderers those tests start inherit this environment: the preload is the
+# runtime they are linked with, a report aborts the renderer and lands in the test's output,
+# which fails it. Leak detection stays off there too: the stand-in hands its environment on
+# unchanged, so no option can reach the renderer alone, and a renderer still checking for
+# leaks when its browser's close runs out of patience is killed, report and all. brivon-sub's
+# own leaks are the brivon-sub.renderer tests', which run with leak detection on.
 include_guard(GLOBAL)
 
 set(BRIVON_SANITIZE_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=all

@@ -9,6 +9,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <poll.h>
 #include <sys/syscall.h>
@@ -43,8 +44,17 @@ class RendererClient : public cefsim_test::RecordingClient {
                          std::to_string(status));
   }
 
+  void OnLoadEnd(CefRefPtr<CefBrowser> browser,
+                 CefRefPtr<CefFrame> frame,
+                 int httpStatusCode) override {
+    if (frame->IsMain() && on_main_load_end)
+      on_main_load_end(frame);
+    RecordingClient::OnLoadEnd(browser, frame, httpStatusCode);
+  }
+
   std::vector<std::string> messages;
   std::vector<std::string> terminated;
+  std::function<void(CefRefPtr<CefFrame>)> on_main_load_end;
 };
 
 // The renderer answers in its own time: pump until done, for a bounded time.
@@ -334,6 +344,95 @@ TEST_F(RendererProcessTest, TerminationStatusFollowsHowTheRendererEnded) {
   EXPECT_EQ(client->terminated[0], std::to_string(crashing->GetIdentifier()) + " " +
                                        std::to_string(TS_PROCESS_CRASHED));
   EXPECT_EQ(driver::LiveRenderers(), 1) << "the other browser's renderer lives on";
+}
+
+// "frame-index code document" for each script the renderer ran, 0 being the main frame.
+std::vector<std::string> ScriptsRan(int browser_id, const std::vector<int64>& frames) {
+  std::vector<std::string> lines;
+  for (const driver::Script& script : driver::Scripts(browser_id)) {
+    size_t index = 0;
+    while (index < frames.size() && frames[index] != script.frame_id)
+      ++index;
+    lines.push_back(std::to_string(index) + " " + script.code.ToString() + " " +
+                    script.document.ToString());
+  }
+  return lines;
+}
+
+// A script runs in the renderer, in the document that was current when it was executed:
+// one executed at load end in the document that loaded, one executed right after a
+// navigation started in the document still shown.
+TEST_F(RendererProcessTest, ScriptsRunInTheRendererInTheDocumentCurrentWhenExecuted) {
+  driver::ServePage("http://site.test/", "", {"http://site.test/a"});
+  client->on_main_load_end = [](CefRefPtr<CefFrame> frame) {
+    frame->ExecuteJavaScript("loaded()", "", 0);
+  };
+  Load("http://site.test/", 2);
+  const std::vector<int64> frames = driver::FrameIds(id);
+  ASSERT_EQ(frames.size(), 2u);
+  browser->GetMainFrame()->ExecuteJavaScript("main()", "http://site.test/x.js", 7);
+  CefRefPtr<CefFrame> sub = browser->GetFrame(frames[1]);
+  ASSERT_TRUE(sub);
+  sub->ExecuteJavaScript("sub()", "", 0);
+  browser->GetMainFrame()->LoadURL("http://site.test/next");
+  browser->GetMainFrame()->ExecuteJavaScript("leaving()", "", 0);
+  Load("http://site.test/next", 3);
+  EXPECT_EQ(ScriptsRan(id, frames), (std::vector<std::string>{
+      "0 loaded() http://site.test/",
+      "0 main() http://site.test/",
+      "1 sub() http://site.test/a",
+      "0 leaving() http://site.test/",
+      "0 loaded() http://site.test/next",
+  }));
+  const driver::Script second = driver::Scripts(id)[1];
+  EXPECT_EQ(second.url.ToString(), "http://site.test/x.js");
+  EXPECT_EQ(second.line, 7);
+  // A gone subframe runs nothing.
+  sub->ExecuteJavaScript("gone()", "", 0);
+  EXPECT_EQ(driver::Scripts(id).size(), 5u);
+
+  // The renderer ran them: a dead one runs nothing, and nothing runs in its stead here.
+  ASSERT_TRUE(driver::KillRenderer(id));
+  ASSERT_TRUE(PumpFor([&] { return !client->terminated.empty(); }));
+  browser->GetMainFrame()->ExecuteJavaScript("lost()", "", 0);
+  EXPECT_EQ(driver::Scripts(id).size(), 5u);
+}
+
+// As with the engine, the navigation after a renderer's death starts a new renderer, whose
+// documents get new contexts with the router's functions.
+TEST_F(RendererProcessTest, NextNavigationAfterADeadRendererStartsANewOne) {
+  Load("http://site.test/", 1);
+  const int first_pid = driver::RendererProcessId(id);
+  ASSERT_TRUE(driver::KillRenderer(id));
+  ASSERT_TRUE(PumpFor([&] { return !client->terminated.empty(); }));
+  EXPECT_EQ(driver::RendererProcessId(id), 0);
+  EXPECT_EQ(driver::WindowHasProperty(id, driver::MainFrameId(id), "javaQuery"), -1);
+
+  Load("http://site.test/again", 2);
+  const int second_pid = driver::RendererProcessId(id);
+  EXPECT_GT(second_pid, 0);
+  EXPECT_NE(second_pid, first_pid);
+  EXPECT_TRUE(ProcessGone(first_pid));
+  EXPECT_EQ(driver::LiveRenderers(), 1);
+  EXPECT_EQ(Contexts(id, "created").back(), "main http://site.test/again");
+  const int64 main = driver::MainFrameId(id);
+  EXPECT_EQ(driver::WindowHasProperty(id, main, "javaQuery"), 1);
+  EXPECT_EQ(driver::WindowHasProperty(id, main, "javaQueryCancel"), 1);
+  EXPECT_EQ(driver::WindowHasProperty(id, main, "cefQuery"), 0);
+  driver::CallOutcome query =
+      Call(main, "javaQuery", {JsValue::Object({{"request", JsValue::String("r")}})});
+  EXPECT_FALSE(query.threw) << query.exception.ToString();
+  EXPECT_EQ(query.value.integer, 1) << "a new renderer counts its requests from 1";
+  ASSERT_TRUE(PumpFor([&] { return !Named(id, "javaQueryMsg").empty(); }));
+  browser->GetMainFrame()->ExecuteJavaScript("back()", "", 0);
+  ASSERT_EQ(driver::Scripts(id).size(), 1u);
+  EXPECT_EQ(driver::Scripts(id)[0].document.ToString(), "http://site.test/again");
+  EXPECT_EQ(client->terminated.size(), 1u) << "a replaced renderer is no new death";
+
+  browser->GetHost()->CloseBrowser(true);
+  ASSERT_TRUE(PumpFor([&] { return driver::BrowserClosed(id); }));
+  EXPECT_TRUE(ProcessGone(second_pid));
+  EXPECT_EQ(driver::LiveRenderers(), 0);
 }
 
 TEST(RendererProcessModeTest, WithoutASubprocessProgramPagesStayInTheBrowserProcess) {

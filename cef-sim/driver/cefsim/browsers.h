@@ -17,6 +17,7 @@ struct Script {
   CefString code;
   CefString url;
   int line;
+  CefString document;  // the address of the document it ran in; empty when none
 };
 
 struct BrowserWindowInfo {
@@ -51,7 +52,8 @@ std::vector<int64_t> FrameIds(int id);
 // The frame's committed address; false when no live frame has that identifier.
 bool FrameUrl(int64_t frame_id, CefString* url);
 
-// Every ExecuteJavaScript that reached a frame of the browser, in order.
+// Every ExecuteJavaScript that reached a frame of the browser, in order. With a
+// renderer process, as the renderer ran them (the call waits, bounded, for it).
 std::vector<Script> Scripts(int id);
 // Each answer of the render handler's GetViewRect, in order.
 std::vector<CefRect> ViewRectsAsked(int id);

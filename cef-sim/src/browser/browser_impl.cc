@@ -111,10 +111,11 @@ void BrowserImpl::PostTask(std::function<void()> work) {
 void BrowserImpl::RecordScript(int64 frame_id,
                                const CefString& code,
                                const CefString& url,
-                               int line) {
+                               int line,
+                               const CefString& document) {
   std::lock_guard<std::mutex> lock(BrowsersMutex());
   if (!closed_)
-    scripts_.push_back(driver::Script{frame_id, code, url, line});
+    scripts_.push_back(driver::Script{frame_id, code, url, line, document});
 }
 
 // --- read-backs ----------------------------------------------------------------------------

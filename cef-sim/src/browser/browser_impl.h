@@ -49,7 +49,8 @@ class BrowserImpl : public CefBrowser, public CefBrowserHost {
   void NavigateSubframe(CefRefPtr<FrameImpl> frame, const CefString& url, bool user_gesture);
   // Runs work on the UI thread in a later loop iteration.
   void PostTask(std::function<void()> work);
-  void RecordScript(int64 frame_id, const CefString& code, const CefString& url, int line);
+  void RecordScript(int64 frame_id, const CefString& code, const CefString& url, int line,
+                    const CefString& document);
   // Drops the client and frames without the close sequence (CefShutdown with the
   // browser still open); false when it had closed already.
   bool Abandon();
@@ -64,6 +65,15 @@ class BrowserImpl : public CefBrowser, public CefBrowserHost {
   void RendererDetach(int64 frame_id);
   void SendToRenderer(int64 frame_id, CefRefPtr<CefProcessMessage> message);
   std::vector<driver::ReceivedMessage> received_messages() const;
+  // A frame's script goes to the renderer, which runs it in the frame's current
+  // document; false when the browser has no renderer (its pages are in this process).
+  bool ExecuteInRenderer(int64 frame_id, const CefString& code, const CefString& url,
+                         int line);
+  // Returns once the renderer has handled everything sent to it before (bounded).
+  void SyncRenderer();
+  // A renderer that died is replaced when the main frame commits its next document,
+  // as the engine starts a new renderer for the navigation.
+  void ReplaceGoneRenderer();
 
   // Page messages, as the renderer would send them (UI thread).
   void OnPageWindowOpen(const CefString& url, bool with_features);

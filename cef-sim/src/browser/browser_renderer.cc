@@ -55,6 +55,20 @@ cef_termination_status_t StatusOf(const ChildExit& exit) {
   return exit.killed ? TS_PROCESS_WAS_KILLED : TS_PROCESS_CRASHED;
 }
 
+bool RecordScriptRan(CefRefPtr<BrowserImpl> browser, const std::string& bytes) {
+  WireReader in(bytes);
+  if (in.kind() != WireKind::kScriptRan)
+    return false;
+  int64 frame_id = in.I64();
+  CefString code = in.Str();
+  CefString url = in.Str();
+  int line = in.I32();
+  CefString document = in.Str();
+  if (!in.failed())
+    browser->RecordScript(frame_id, code, url, line, document);
+  return true;
+}
+
 }  // namespace
 
 void BrowserImpl::StartRenderer() {
@@ -72,8 +86,12 @@ void BrowserImpl::StartRenderer() {
       program,
       [id](const std::string& bytes) {
         CefRefPtr<BrowserImpl> browser = FindBrowser(id);
-        if (browser)
-          browser->PostTask([browser, bytes]() { browser->OnRendererMessage(bytes); });
+        if (!browser)
+          return;
+        // Script runs are recorded as they arrive, so that a sync call finds them.
+        if (RecordScriptRan(browser, bytes))
+          return;
+        browser->PostTask([browser, bytes]() { browser->OnRendererMessage(bytes); });
       },
       [id](const ChildExit& exit) {
         CefRefPtr<BrowserImpl> browser = FindBrowser(id);
@@ -116,6 +134,43 @@ void BrowserImpl::SendToRenderer(int64 frame_id, CefRefPtr<CefProcessMessage> me
                  .I64(frame_id)
                  .Str(message->GetName())
                  .List(message->GetArgumentList()));
+}
+
+bool BrowserImpl::ExecuteInRenderer(int64 frame_id,
+                                    const CefString& code,
+                                    const CefString& url,
+                                    int line) {
+  std::shared_ptr<RendererHost> host = renderer();
+  if (!host)
+    return false;
+  // A dead renderer loses the script, as the engine's would.
+  if (!closed())
+    host->Send(WireWriter(WireKind::kExecuteScript).I64(frame_id).Str(code).Str(url).I32(line));
+  return true;
+}
+
+void BrowserImpl::SyncRenderer() {
+  std::shared_ptr<RendererHost> host = renderer();
+  if (!host || !host->alive())
+    return;
+  const int call_id = host->NextCallId();
+  std::string answer;
+  host->Call(call_id, WireWriter(WireKind::kSync).I32(call_id), &answer);
+}
+
+void BrowserImpl::ReplaceGoneRenderer() {
+  std::shared_ptr<RendererHost> gone;
+  {
+    std::lock_guard<std::mutex> lock(BrowsersMutex());
+    if (closed_ || !renderer_ || renderer_->alive())
+      return;
+    gone.swap(renderer_);
+    known_frames_.clear();
+  }
+  // Reaped already; this only joins its reader.
+  gone->Close();
+  gone.reset();
+  StartRenderer();
 }
 
 std::vector<driver::ReceivedMessage> BrowserImpl::received_messages() const {

@@ -75,6 +75,9 @@ bool FrameUrl(int64_t frame_id, CefString* url) {
 }
 
 std::vector<Script> Scripts(int id) {
+  // What the renderer ran before this call has reached the browser side after a sync.
+  if (CefRefPtr<BrowserImpl> browser = FindBrowser(id))
+    browser->SyncRenderer();
   return Read(id, std::vector<Script>(), [](CefRefPtr<BrowserImpl> b) { return b->scripts(); });
 }
 

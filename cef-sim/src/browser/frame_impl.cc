@@ -65,7 +65,12 @@ void FrameImpl::ExecuteJavaScript(const CefString& code,
       return;
     page = page_;
   }
-  browser_->RecordScript(identifier_, code, script_url, start_line);
+  // Sent now, on the caller's thread, so that it follows on the channel the commits
+  // made before the call and runs in the document that was current when it was made.
+  if (browser_->ExecuteInRenderer(identifier_, code, script_url, start_line))
+    return;
+  browser_->RecordScript(identifier_, code, script_url, start_line,
+                         page ? page->url() : CefString());
   if (page)
     page->RunScript(code, script_url, start_line);
 }

@@ -197,6 +197,7 @@ void BrowserImpl::BeginNavigation(std::shared_ptr<Navigation> navigation) {
     return;
   }
 
+  ReplaceGoneRenderer();
   // The document commits: history, the main frame's page, and new subframes.
   std::shared_ptr<Page> page = std::make_shared<Page>(navigation->url, served);
   std::vector<CefRefPtr<FrameImpl>> gone;

@@ -1,6 +1,7 @@
 #ifndef CEFSIM_SRC_IPC_CHILD_PROCESS_H_
 #define CEFSIM_SRC_IPC_CHILD_PROCESS_H_
 
+#include <chrono>
 #include <cstdint>
 #include <string>
 
@@ -25,7 +26,9 @@ struct ChildExit {
 // --<kChannelSwitch>=<descriptor>` with the other end of a new channel; the child dies
 // with the thread that started it. False when no child could be started.
 bool LaunchRenderer(const std::string& program, LaunchedChild* child);
-// Waits for the child to end and reaps it.
+// How long ReapChild waits for a child to end on its own.
+extern const std::chrono::milliseconds kReapWait;
+// Waits, at most kReapWait, for the child to end, then kills it; reaps it either way.
 ChildExit ReapChild(int pid);
 void KillChild(int pid);
 

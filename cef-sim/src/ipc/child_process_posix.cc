@@ -5,11 +5,13 @@
 #include "src/ipc/child_process.h"
 
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <fcntl.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <thread>
 #include <vector>
 
 #if defined(__linux__)
@@ -19,6 +21,7 @@
 namespace cefsim {
 
 const char kChannelSwitch[] = "cefsim-channel";
+const std::chrono::milliseconds kReapWait(2000);
 
 bool LaunchRenderer(const std::string& program, LaunchedChild* child) {
   if (program.empty())
@@ -60,14 +63,41 @@ bool LaunchRenderer(const std::string& program, LaunchedChild* child) {
   return true;
 }
 
+namespace {
+
+// Waits for pid without blocking; true once it has ended (or is not ours to wait for).
+bool TryReap(int pid, int* status, bool* reaped) {
+  pid_t done;
+  do {
+    done = waitpid(pid, status, WNOHANG);
+  } while (done < 0 && errno == EINTR);
+  *reaped = done == pid;
+  return done != 0;
+}
+
+}  // namespace
+
 ChildExit ReapChild(int pid) {
   ChildExit result;
   int status = 0;
-  pid_t done;
-  do {
-    done = waitpid(pid, &status, 0);
-  } while (done < 0 && errno == EINTR);
-  if (done != pid)
+  bool reaped = false;
+  // A renderer that closed its channel is ending; one that has not ended by the deadline
+  // is stuck, and the engine must not hang on it.
+  const auto deadline = std::chrono::steady_clock::now() + kReapWait;
+  bool ended = TryReap(pid, &status, &reaped);
+  while (!ended && std::chrono::steady_clock::now() < deadline) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    ended = TryReap(pid, &status, &reaped);
+  }
+  if (!ended) {
+    kill(pid, SIGKILL);
+    pid_t done;
+    do {
+      done = waitpid(pid, &status, 0);
+    } while (done < 0 && errno == EINTR);
+    reaped = done == pid;
+  }
+  if (!reaped)
     return result;
   if (WIFSIGNALED(status)) {
     result.signaled = true;

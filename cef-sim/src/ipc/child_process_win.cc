@@ -7,6 +7,7 @@
 namespace cefsim {
 
 const char kChannelSwitch[] = "cefsim-channel";
+const std::chrono::milliseconds kReapWait(2000);
 
 bool LaunchRenderer(const std::string& /*program*/, LaunchedChild* /*child*/) {
   return false;

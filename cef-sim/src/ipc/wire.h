@@ -27,6 +27,13 @@ enum class WireKind : uint8_t {
   kCallResult,          // call id, threw, value or exception text
   kPropertyResult,      // call id, known frame, has property
   kPageEvent,           // PageAction, then its fields
+
+  // A frame's ExecuteJavaScript: the renderer runs the code in the frame's current
+  // document and reports the run; a sync call returns once everything sent before it
+  // has been handled, so that what the renderer reported has reached the browser side.
+  kExecuteScript = 32,  // frame id, code, script url, start line
+  kSync,                // call id
+  kScriptRan = 96,      // frame id, code, script url, start line, document url
 };
 
 // What a page does on its own, sent to the renderer by the driver and reported back.

@@ -113,6 +113,12 @@ class Renderer {
       case WireKind::kBrowserClosing:
         done_ = true;
         return;
+      case WireKind::kExecuteScript:
+        RunScript(in);
+        return;
+      case WireKind::kSync:
+        channel_.Send(WireWriter(WireKind::kCallResult).I32(in.I32()).Bool(true));
+        return;
       default:
         return;
     }
@@ -266,6 +272,23 @@ class Renderer {
     }
     if (!in.failed())
       channel_.Send(out);
+  }
+
+  // A frame's ExecuteJavaScript runs in the frame's current document, the one the
+  // commits before it on the channel left there; the run is reported with that
+  // document's address (empty when the frame has none yet). A frame that has gone
+  // runs nothing.
+  void RunScript(WireReader& in) {
+    int64 frame_id = in.I64();
+    CefString code = in.Str();
+    CefString url = in.Str();
+    int line = in.I32();
+    CefRefPtr<RendererFrame> frame = Find(frame_id);
+    if (in.failed() || !frame)
+      return;
+    CefString document = frame->context() ? frame->GetURL() : CefString();
+    channel_.Send(
+        WireWriter(WireKind::kScriptRan).I64(frame_id).Str(code).Str(url).I32(line).Str(document));
   }
 
   Channel channel_;

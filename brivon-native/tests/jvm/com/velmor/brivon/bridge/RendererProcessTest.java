@@ -172,4 +172,35 @@ class RendererProcessTest {
         assertNotEquals(pid, SimScript.rendererPid((int) next));
         assertEquals(1, SimScript.windowHas((int) next, mainFrame(), "javaQuery"));
     }
+    @Test
+    @DisplayName("after its renderer died, the browser's next navigation runs in a new brivon-sub: new contexts with"
+        + " the router's functions in every frame, queries reaching the bridge, scripts running there")
+    void deadRendererReplacedByTheNextNavigation() {
+        load(OTHER);
+        int pid = SimScript.rendererPid((int) id);
+        assertTrue(SimScript.killRenderer((int) id));
+        Engine.pumpUntil(() -> SimScript.rendererPid((int) id) == 0, "the engine noticing the renderer's end");
+
+        load(FRAMED);
+        int second = SimScript.rendererPid((int) id);
+        assertNotEquals(0, second, "a new renderer");
+        assertNotEquals(pid, second);
+        assertEquals(1, SimScript.liveRenderers());
+        long[] frames = SimBrowsers.frameIds((int) id);
+        assertEquals(3, frames.length);
+        for (long frame : frames) {
+            assertEquals(1, SimScript.windowHas((int) id, frame, "javaQuery"), "frame " + frame);
+            assertEquals(0, SimScript.windowHas((int) id, frame, "cefQuery"), "frame " + frame);
+        }
+        SimScript.CallResult again = SimScript.callWindowFunction((int) id, mainFrame(), "javaQuery", query("again"));
+        assertFalse(again.threw, again.toString());
+        Engine.pumpUntil(() -> messageNames().contains("javaQueryMsg"), "the query message from the new renderer");
+
+        int before = SimBrowsers.scripts((int) id).size();
+        CefLib.executeJavaScript(id, "again();");
+        List<SimBrowsers.Script> ran = SimBrowsers.scripts((int) id);
+        assertEquals(before + 1, ran.size());
+        assertEquals("again();", ran.get(before).code);
+        assertEquals(mainFrame(), ran.get(before).frameId);
+    }
 }

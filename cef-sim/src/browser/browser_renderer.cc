@@ -1,5 +1,6 @@
 // A browser's renderer process, browser side. With a subprocess program set, each
-// browser starts one renderer when it is created; documents, frames and the browser's
+// browser starts one renderer when it is created, and a new one when its main frame
+// commits a document after the last one died; documents, frames and the browser's
 // process messages go to it in order, and what it sends comes back as UI tasks in later
 // loop iterations (posted by the channel's reader thread). Without a subprocess
 // program the stand-in keeps the pages in this process (src/page) for clients that

@@ -114,7 +114,8 @@ void RendererHost::Read() {
     if (!closing && on_message_)
       on_message_(frame);
   }
-  // The renderer closed its end: it is ending (or has), so the wait is short.
+  // The renderer closed its end: it is ending (or has); one that hangs instead is killed
+  // after a bounded wait, so that nothing waits on a stuck child.
   ChildExit exit = ReapChild(pid_);
   --g_live;
   bool report;

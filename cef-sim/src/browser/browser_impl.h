@@ -16,6 +16,8 @@
 
 namespace cefsim {
 
+class WireReader;
+
 struct Navigation;
 class RendererHost;
 class WireWriter;
@@ -64,6 +66,8 @@ class BrowserImpl : public CefBrowser, public CefBrowserHost {
   void RendererDetach(int64 frame_id);
   void SendToRenderer(int64 frame_id, CefRefPtr<CefProcessMessage> message);
   std::vector<driver::ReceivedMessage> received_messages() const;
+  std::vector<driver::FunctionCall> function_calls() const;
+  size_t function_call_count() const;
 
   // Page messages, as the renderer would send them (UI thread).
   void OnPageWindowOpen(const CefString& url, bool with_features);
@@ -215,6 +219,7 @@ class BrowserImpl : public CefBrowser, public CefBrowserHost {
 
   // What the renderer sends, and its end (UI thread).
   void OnRendererMessage(const std::string& bytes);
+  void RecordFunctionCall(WireReader& in);
   void OnRendererGone(const ChildExit& exit);
   // Ends the renderer in order (close, CefShutdown).
   void EndRenderer();
@@ -265,6 +270,8 @@ class BrowserImpl : public CefBrowser, public CefBrowserHost {
   std::vector<CefRect> view_rects_;
   std::shared_ptr<RendererHost> renderer_;
   std::vector<driver::ReceivedMessage> received_;
+  // Calls of the driver's recording functions in this browser's pages (BrowsersMutex).
+  std::vector<driver::FunctionCall> function_calls_;
   // Every frame the browser had, so that a renderer's message from a frame that has
   // just gone still names it. Let go of at close.
   std::vector<CefRefPtr<FrameImpl>> known_frames_;

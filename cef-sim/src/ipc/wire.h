@@ -27,6 +27,7 @@ enum class WireKind : uint8_t {
   kCallResult,          // call id, threw, value or exception text
   kPropertyResult,      // call id, known frame, has property
   kPageEvent,           // PageAction, then its fields
+  kFunctionCalled,      // recorder name, arguments
 };
 
 // What a page does on its own, sent to the renderer by the driver and reported back.

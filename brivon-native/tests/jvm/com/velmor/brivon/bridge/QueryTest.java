@@ -41,6 +41,7 @@ import org.junit.jupiter.api.TestInstance;
 class QueryTest {
     private static final String PAGE = "http://query.test/";
     private static final String OTHER = "http://other.test/";
+    private static final String FRAMED = "http://framed.test/";
     private final Events events = new Events();
     private final Handler handler = new Handler();
     private long id;
@@ -129,6 +130,7 @@ class QueryTest {
         SimWeb.reset();
         SimWeb.servePage(PAGE, "Query");
         SimWeb.servePage(OTHER, "Other");
+        SimWeb.servePage(FRAMED, "Framed", FRAMED + "left", FRAMED + "right");
         CefLib.setMessageRouterHandler(handler);
         id = open();
         handler.calls.clear();
@@ -162,6 +164,10 @@ class QueryTest {
 
     /** The page calls javaQuery with recorders named "ok:tag" and "fail:tag"; returns the page's number. */
     private int ask(long browser, String request, String tag, boolean persistent) {
+        return askIn(browser, mainFrame(browser), request, tag, persistent);
+    }
+
+    private int askIn(long browser, long frame, String request, String tag, boolean persistent) {
         Map<String, Object> query = new LinkedHashMap<>();
         query.put("request", request);
         query.put("onSuccess", SimScript.recorder("ok:" + tag));
@@ -169,7 +175,7 @@ class QueryTest {
         if (persistent) {
             query.put("persistent", true);
         }
-        SimScript.CallResult result = SimScript.callWindowFunction((int) browser, mainFrame(browser), "javaQuery", query);
+        SimScript.CallResult result = SimScript.callWindowFunction((int) browser, frame, "javaQuery", query);
         assertFalse(result.threw, result.toString());
         return (Integer) result.value;
     }
@@ -317,6 +323,33 @@ class QueryTest {
         settle(id);
         assertEquals(List.of(), pageCalls(id, "c"));
         assertEquals(1, handler.named("onQueryCanceled").size());
+    }
+
+    @Test
+    @DisplayName("a subframe's new document releases its context, which cancels that frame's queries only")
+    void releasedContextCancels() {
+        load(id, FRAMED);
+        long[] frames = SimBrowsers.frameIds((int) id);
+        assertEquals(3, frames.length);
+        long sub = 0;
+        for (long frame : frames) {
+            if ((FRAMED + "left").equals(SimBrowsers.frameUrl(frame))) {
+                sub = frame;
+            }
+        }
+        assertNotEquals(0, sub, "the first subframe");
+        askIn(id, sub, "in subframe", "s", true);
+        askIn(id, mainFrame(id), "in main frame", "m", false);
+        Engine.pumpUntil(() -> handler.named("onQuery").size() == 2, "both queries");
+        Received inSub = handler.named("onQuery").get(0);
+        assertEquals(sub, inSub.frame);
+        assertTrue(com.velmor.brivon.sim.SimPage.navigateSubframe((int) id, 0, OTHER));
+        Engine.pumpUntil(() -> !handler.named("onQueryCanceled").isEmpty(), "the subframe's query canceled");
+        settle(id);
+        List<Received> canceled = handler.named("onQueryCanceled");
+        assertEquals(1, canceled.size(), handler.calls.toString());
+        assertEquals(inSub.query, canceled.get(0).query);
+        assertEquals(1, TableProbe.pendingQueries(), "the main frame's query still waits");
     }
 
     @Test

@@ -7,6 +7,7 @@
 #include "app/shared_client.h"
 #include "app/startup_settings.h"
 #include "browser/browser_tables.h"
+#include "query/pending_queries.h"
 #include "browser/load_end_scripts.h"
 #include "browser/my_client.h"
 #include "engine/prelude.h"
@@ -100,6 +101,7 @@ JNIEXPORT void JNICALL Java_com_velmor_brivon_jni_CefLib_shutdown(JNIEnv* env, j
   brivon::ClearBrowserTables();
   brivon::ClearViewRects();
   brivon::ClearLoadEndScripts();
+  brivon::ClearPendingQueries();
 }
 
 }  // extern "C"

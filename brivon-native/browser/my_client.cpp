@@ -2,9 +2,9 @@
 
 #include "browser/browser_tables.h"
 #include "osr/view_rects.h"
-#include "query/router_config.h"
+#include "query/router_handler.h"
 
-MyClient::MyClient() : router_(CefMessageRouterBrowserSide::Create(brivon::RouterConfig())) {}
+MyClient::MyClient() : router_(brivon::CreateQueryRouter()) {}
 
 MyClient::~MyClient() = default;
 

@@ -34,6 +34,9 @@ bool UiTaskQueue::Push(Entry entry, Clock::duration delay) {
       entry.due = Clock::Now() + std::max(delay, Clock::duration::zero());
       entry.seq = next_seq_++;
       entries_.push_back(std::move(entry));
+      // A heap with the earliest entry in front: a loop iteration that runs thousands of
+      // queued tasks (a burst of process messages) stays linear.
+      std::push_heap(entries_.begin(), entries_.end(), Later<Entry>);
       wake_.notify_all();
       return true;
     }
@@ -53,16 +56,14 @@ void UiTaskQueue::RunDueTasks() {
     Entry entry;
     {
       std::lock_guard<std::mutex> lock(mutex_);
-      // Entries posted during this run are passed over, however early they are due.
-      auto best = entries_.end();
-      for (auto it = entries_.begin(); it != entries_.end(); ++it) {
-        if (it->seq < limit && it->due <= now && (best == entries_.end() || Later(*best, *it)))
-          best = it;
-      }
-      if (best == entries_.end())
+      // Entries posted during this run are passed over, however early they are due. One
+      // posted now is due no earlier than `now`, so it never sorts before a runnable older one:
+      // the front decides.
+      if (entries_.empty() || entries_.front().seq >= limit || entries_.front().due > now)
         return;
-      entry = std::move(*best);
-      entries_.erase(best);
+      std::pop_heap(entries_.begin(), entries_.end(), Later<Entry>);
+      entry = std::move(entries_.back());
+      entries_.pop_back();
     }
     if (entry.client_task)
       entry.client_task->Execute();

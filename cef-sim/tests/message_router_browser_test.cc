@@ -104,6 +104,12 @@ TEST_F(MessageRouterBrowserTest, WithoutAHandlerTheQueryIsCanceledAtOnce) {
             std::vector<std::string>{"javaQueryMsg 1 5 false -1 'The query has been canceled'"});
   EXPECT_FALSE(router->OnProcessMessageReceived(browser, frame, PID_RENDERER,
                                                 CefProcessMessage::Create("otherMsg")));
+  // The canceled query spent no query id.
+  RecordingHandler handler(true);
+  router->AddHandler(&handler, false);
+  Query(1, 6, "next", false);
+  EXPECT_EQ(handler.queries, std::vector<int64>{1});
+  router->RemoveHandler(&handler);
 }
 
 TEST_F(MessageRouterBrowserTest, AnswersArriveInALaterLoopIterationAndEndTheQuery) {
@@ -144,26 +150,29 @@ TEST_F(MessageRouterBrowserTest, APersistentQueryTakesAnswersUntilItFails) {
   EXPECT_EQ(router->GetPendingCount(browser, nullptr), 0);
 }
 
-TEST_F(MessageRouterBrowserTest, HandlersAreAskedInOrderUntilOneTakesTheQuery) {
-  RecordingHandler declines(false);
-  RecordingHandler takes(true);
-  RecordingHandler front(false);
-  EXPECT_TRUE(router->AddHandler(&takes, false));
-  EXPECT_TRUE(router->AddHandler(&front, true));
-  EXPECT_TRUE(router->AddHandler(&declines, false));
-  EXPECT_FALSE(router->AddHandler(&takes, false)) << "a handler is added once";
+TEST_F(MessageRouterBrowserTest, HandlersAreAskedInAddressOrderUntilOneTakesTheQuery) {
+  // The engine's branch orders its handlers by address: `first` and the order of adding
+  // change nothing. An array's elements lie in address order.
+  RecordingHandler handlers[3] = {RecordingHandler(false), RecordingHandler(true),
+                                  RecordingHandler(false)};
+  EXPECT_TRUE(router->AddHandler(&handlers[2], true));
+  EXPECT_TRUE(router->AddHandler(&handlers[1], false));
+  EXPECT_TRUE(router->AddHandler(&handlers[0], false));
+  EXPECT_FALSE(router->AddHandler(&handlers[1], true)) << "a handler is added once";
 
   Query(1, 1, "x", false);
-  EXPECT_EQ(front.queries.size(), 1u);
-  EXPECT_EQ(takes.queries.size(), 1u);
-  EXPECT_TRUE(declines.queries.empty());
-  EXPECT_EQ(router->GetPendingCount(nullptr, &takes), 1);
+  EXPECT_EQ(handlers[0].queries.size(), 1u);
+  EXPECT_EQ(handlers[1].queries.size(), 1u);
+  EXPECT_TRUE(handlers[2].queries.empty()) << "asked after the one that took the query";
+  EXPECT_EQ(router->GetPendingCount(nullptr, &handlers[1]), 1);
 
-  takes.accept = false;
+  handlers[1].accept = false;
   Query(1, 2, "y", false);
-  EXPECT_EQ(declines.queries.size(), 1u);
+  EXPECT_EQ(handlers[2].queries.size(), 1u);
   EXPECT_EQ(Received(frame.get()),
             std::vector<std::string>{"javaQueryMsg 1 2 false -1 'The query has been canceled'"});
+  for (RecordingHandler& handler : handlers)
+    router->RemoveHandler(&handler);
 }
 
 TEST_F(MessageRouterBrowserTest, CancellationTellsTheHandlerAndSilencesTheCallback) {
@@ -215,14 +224,18 @@ TEST_F(MessageRouterBrowserTest, RemovingAHandlerCancelsItsQueriesAndTellsThePag
             std::vector<std::string>{"javaQueryMsg 3 4 false -1 'The query has been canceled'"});
 }
 
-TEST_F(MessageRouterBrowserTest, AnAnswerAfterTheRouterIsReleasedIsDropped) {
+TEST_F(MessageRouterBrowserTest, AnAnswerAfterTheRouterIsReleasedIsStillDelivered) {
+  // As in the engine's branch, a pending query's callback keeps its router.
   RecordingHandler handler(true);
   router->AddHandler(&handler, false);
   Query(1, 1, "q", false);
+  CefRefPtr<CefMessageRouterBrowserSide> released = router;
   router = nullptr;
-  handler.callbacks[0]->Success("too late");
+  released = nullptr;
+  handler.callbacks[0]->Success("late but delivered");
   CefDoMessageLoopWork();
-  EXPECT_TRUE(frame->sent.empty());
+  EXPECT_EQ(Received(frame.get()),
+            std::vector<std::string>{"javaQueryMsg 1 1 true 'late but delivered'"});
 }
 
 TEST(MessageRouterConfigTest, DefaultsAndEmptyNames) {

@@ -15,6 +15,7 @@
 #include "engine/prelude.h"
 #include "jni/strings.h"
 #include "osr/view_rects.h"
+#include "query/pending_queries.h"
 
 namespace {
 
@@ -25,6 +26,10 @@ CefRefPtr<CefBrowser> g_kept;
 }  // namespace
 
 extern "C" {
+
+JNIEXPORT jint JNICALL Java_com_velmor_brivon_probe_TableProbe_pendingQueries(JNIEnv*, jclass) {
+  return static_cast<jint>(brivon::PendingQueryCount());
+}
 
 JNIEXPORT jint JNICALL Java_com_velmor_brivon_probe_TableProbe_tables(JNIEnv*, jclass, jlong id) {
   jint bits = 0;

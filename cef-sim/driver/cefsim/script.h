@@ -9,6 +9,7 @@
 // Every function may be called from any thread; the calls wait (bounded) for the
 // renderer's answer.
 
+#include <cstddef>
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -19,8 +20,8 @@ namespace cefsim {
 namespace driver {
 
 // A JavaScript value as the driver hands it to a page, or a returned one. A function
-// value stands for a function of the page's own that records nothing and returns
-// undefined. kList is only for process-message arguments.
+// value stands for a function of the page's own that returns undefined; an unnamed one
+// records nothing. kList is only for process-message arguments.
 struct JsValue {
   enum Type { kUndefined, kNull, kBool, kInt, kDouble, kString, kObject, kFunction, kList };
 
@@ -39,6 +40,9 @@ struct JsValue {
   static JsValue Double(double value);
   static JsValue String(const CefString& value);
   static JsValue Function();
+  // A page function that records every call with its arguments under `name`, in the order
+  // the page made them (see FunctionCalls); it returns undefined.
+  static JsValue Recorder(const CefString& name);
   static JsValue Object(std::vector<std::pair<CefString, JsValue>> members);
 };
 
@@ -69,6 +73,17 @@ struct ReceivedMessage {
 // The messages the renderer sent to the browser process, in the order they reached the
 // client's OnProcessMessageReceived (UI thread).
 std::vector<ReceivedMessage> ReceivedProcessMessages(int browser_id);
+
+struct FunctionCall {
+  CefString name;                  // the Recorder's name
+  std::vector<JsValue> arguments;  // functions among them come back as plain functions
+};
+
+// Every call the browser's pages made to Recorder functions, in the order the renderer made
+// them, for as long as the browser lives.
+std::vector<FunctionCall> FunctionCalls(int browser_id);
+// How many there are so far, without copying them.
+size_t FunctionCallCount(int browser_id);
 
 // The renderer's process id; 0 when the browser has none (or no longer a live one).
 int RendererProcessId(int browser_id);

@@ -17,7 +17,9 @@ using driver::JsValue;
 
 namespace {
 
-enum Tag : uint8_t { kUndefined, kNull, kBool, kInt, kDouble, kString, kObject, kFunction, kList };
+enum Tag : uint8_t {
+  kUndefined, kNull, kBool, kInt, kDouble, kString, kObject, kFunction, kList, kRecorder
+};
 
 const int kMaxDepth = 16;
 
@@ -69,6 +71,8 @@ class Decoder {
         return JsValue::String(Str());
       case kFunction:
         return JsValue::Function();
+      case kRecorder:
+        return JsValue::Recorder(Str());
       case kObject: {
         uint32_t count = U32();
         std::vector<std::pair<CefString, JsValue>> members;
@@ -250,6 +254,24 @@ Java_com_velmor_brivon_sim_SimScript_nativeReceivedMessages(JNIEnv* env, jclass,
     encoder.Values(message.arguments);
   }
   return encoder.ToJava(env);
+}
+
+JNIEXPORT jbyteArray JNICALL
+Java_com_velmor_brivon_sim_SimScript_nativeFunctionCalls(JNIEnv* env, jclass, jint browser_id) {
+  std::vector<driver::FunctionCall> calls = driver::FunctionCalls(browser_id);
+  Encoder encoder;
+  encoder.U32(static_cast<uint32_t>(calls.size()));
+  for (const driver::FunctionCall& call : calls) {
+    encoder.Str(call.name);
+    encoder.Values(call.arguments);
+  }
+  return encoder.ToJava(env);
+}
+
+JNIEXPORT jint JNICALL Java_com_velmor_brivon_sim_SimScript_functionCallCount(JNIEnv*,
+                                                                             jclass,
+                                                                             jint browser_id) {
+  return static_cast<jint>(driver::FunctionCallCount(browser_id));
 }
 
 JNIEXPORT jint JNICALL Java_com_velmor_brivon_sim_SimScript_rendererPid(JNIEnv*,

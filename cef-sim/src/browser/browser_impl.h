@@ -16,6 +16,8 @@
 
 namespace cefsim {
 
+class WireReader;
+
 struct Navigation;
 class RendererHost;
 class WireWriter;
@@ -65,6 +67,7 @@ class BrowserImpl : public CefBrowser, public CefBrowserHost {
   void RendererDetach(int64 frame_id);
   void SendToRenderer(int64 frame_id, CefRefPtr<CefProcessMessage> message);
   std::vector<driver::ReceivedMessage> received_messages() const;
+<<<<<<< HEAD
   // A frame's script goes to the renderer, which runs it in the frame's current
   // document; false when the browser has no renderer (its pages are in this process).
   bool ExecuteInRenderer(int64 frame_id, const CefString& code, const CefString& url,
@@ -74,6 +77,10 @@ class BrowserImpl : public CefBrowser, public CefBrowserHost {
   // A renderer that died is replaced when the main frame commits its next document,
   // as the engine starts a new renderer for the navigation.
   void ReplaceGoneRenderer();
+=======
+  std::vector<driver::FunctionCall> function_calls() const;
+  size_t function_call_count() const;
+>>>>>>> query
 
   // Page messages, as the renderer would send them (UI thread).
   void OnPageWindowOpen(const CefString& url, bool with_features);
@@ -225,6 +232,7 @@ class BrowserImpl : public CefBrowser, public CefBrowserHost {
 
   // What the renderer sends, and its end (UI thread).
   void OnRendererMessage(const std::string& bytes);
+  void RecordFunctionCall(WireReader& in);
   void OnRendererGone(const ChildExit& exit);
   // Ends the renderer in order (close, CefShutdown).
   void EndRenderer();
@@ -275,6 +283,8 @@ class BrowserImpl : public CefBrowser, public CefBrowserHost {
   std::vector<CefRect> view_rects_;
   std::shared_ptr<RendererHost> renderer_;
   std::vector<driver::ReceivedMessage> received_;
+  // Calls of the driver's recording functions in this browser's pages (BrowsersMutex).
+  std::vector<driver::FunctionCall> function_calls_;
   // Every frame the browser had, so that a renderer's message from a frame that has
   // just gone still names it. Let go of at close.
   std::vector<CefRefPtr<FrameImpl>> known_frames_;

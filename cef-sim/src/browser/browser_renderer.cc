@@ -179,6 +179,16 @@ std::vector<driver::ReceivedMessage> BrowserImpl::received_messages() const {
   return received_;
 }
 
+std::vector<driver::FunctionCall> BrowserImpl::function_calls() const {
+  std::lock_guard<std::mutex> lock(BrowsersMutex());
+  return function_calls_;
+}
+
+size_t BrowserImpl::function_call_count() const {
+  std::lock_guard<std::mutex> lock(BrowsersMutex());
+  return function_calls_.size();
+}
+
 CefRefPtr<FrameImpl> BrowserImpl::KnownFrame(int64 frame_id) const {
   std::lock_guard<std::mutex> lock(BrowsersMutex());
   for (const CefRefPtr<FrameImpl>& frame : known_frames_) {
@@ -208,6 +218,10 @@ void BrowserImpl::OnRendererMessage(const std::string& bytes) {
     }
     if (CefRefPtr<CefClient> handler = client())
       handler->OnProcessMessageReceived(this, frame.get(), PID_RENDERER, message.get());
+    return;
+  }
+  if (in.kind() == WireKind::kFunctionCalled) {
+    RecordFunctionCall(in);
     return;
   }
   if (in.kind() != WireKind::kPageEvent)
@@ -242,6 +256,16 @@ void BrowserImpl::OnRendererMessage(const std::string& bytes) {
       break;
     }
   }
+}
+
+void BrowserImpl::RecordFunctionCall(WireReader& in) {
+  driver::FunctionCall call;
+  call.name = in.Str();
+  call.arguments = in.JsList();
+  if (in.failed())
+    return;
+  std::lock_guard<std::mutex> lock(BrowsersMutex());
+  function_calls_.push_back(std::move(call));
 }
 
 void BrowserImpl::OnRendererGone(const ChildExit& exit) {

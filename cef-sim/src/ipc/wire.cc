@@ -89,6 +89,7 @@ WireWriter& WireWriter::Js(const driver::JsValue& value) {
       F64(value.number);
       break;
     case driver::JsValue::kString:
+    case driver::JsValue::kFunction:
       Str(value.string);
       break;
     case driver::JsValue::kObject:
@@ -216,6 +217,7 @@ driver::JsValue WireReader::Js() {
       value.number = F64();
       break;
     case driver::JsValue::kString:
+    case driver::JsValue::kFunction:
       value.string = Str();
       break;
     case driver::JsValue::kObject:

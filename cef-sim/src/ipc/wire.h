@@ -27,6 +27,7 @@ enum class WireKind : uint8_t {
   kCallResult,          // call id, threw, value or exception text
   kPropertyResult,      // call id, known frame, has property
   kPageEvent,           // PageAction, then its fields
+  kFunctionCalled,      // recorder name, arguments
 
   // A frame's ExecuteJavaScript: the renderer runs the code in the frame's current
   // document and reports the run; a sync call returns once everything sent before it

@@ -50,6 +50,12 @@ JsValue JsValue::Function() {
   return value;
 }
 
+JsValue JsValue::Recorder(const CefString& name) {
+  JsValue value = Function();
+  value.string = name;
+  return value;
+}
+
 JsValue JsValue::Object(std::vector<std::pair<CefString, JsValue>> members) {
   JsValue value;
   value.type = kObject;
@@ -121,6 +127,16 @@ int WindowHasProperty(int browser_id, int64_t frame_id, const CefString& name) {
 std::vector<ReceivedMessage> ReceivedProcessMessages(int browser_id) {
   CefRefPtr<BrowserImpl> browser = FindBrowser(browser_id);
   return browser ? browser->received_messages() : std::vector<ReceivedMessage>();
+}
+
+std::vector<FunctionCall> FunctionCalls(int browser_id) {
+  CefRefPtr<BrowserImpl> browser = FindBrowser(browser_id);
+  return browser ? browser->function_calls() : std::vector<FunctionCall>();
+}
+
+size_t FunctionCallCount(int browser_id) {
+  CefRefPtr<BrowserImpl> browser = FindBrowser(browser_id);
+  return browser ? browser->function_call_count() : 0;
 }
 
 int RendererProcessId(int browser_id) {

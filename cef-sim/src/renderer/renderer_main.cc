@@ -26,6 +26,7 @@ class Renderer {
       : channel_(channel), handler_(app ? app->GetRenderProcessHandler() : nullptr) {}
 
   int Run() {
+    ReportFunctionCalls();
     if (handler_) {
       handler_->OnRenderThreadCreated(CefListValue::Create());
       handler_->OnWebKitInitialized();
@@ -41,6 +42,7 @@ class Renderer {
     }
     browser_ = nullptr;
     handler_ = nullptr;
+    SetFunctionCallSink(nullptr);
     return 0;
   }
 
@@ -289,6 +291,15 @@ class Renderer {
     CefString document = frame->context() ? frame->GetURL() : CefString();
     channel_.Send(
         WireWriter(WireKind::kScriptRan).I64(frame_id).Str(code).Str(url).I32(line).Str(document));
+  }
+
+  // Calls of the driver's recording functions go to the browser process as they happen, so
+  // that they stay in order with the process messages the page sends.
+  void ReportFunctionCalls() {
+    SetFunctionCallSink(
+        [this](const CefString& name, const std::vector<driver::JsValue>& arguments) {
+          channel_.Send(WireWriter(WireKind::kFunctionCalled).Str(name).JsList(arguments));
+        });
   }
 
   Channel channel_;

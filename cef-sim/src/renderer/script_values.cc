@@ -1,9 +1,17 @@
 #include "src/renderer/script_values.h"
 
+#include <utility>
 #include <vector>
 
 namespace cefsim {
 namespace {
+
+FunctionCallSink& Sink() {
+  static FunctionCallSink sink;
+  return sink;
+}
+
+driver::JsValue Read(CefRefPtr<CefV8Value> value, int depth);
 
 // Stands for a function of the page's own (a callback it hands to an API): it does
 // nothing and returns undefined.
@@ -20,6 +28,31 @@ class PageFunction : public CefV8Handler {
 
  private:
   IMPLEMENT_REFCOUNTING(PageFunction);
+};
+
+// A page function the driver named: each call is reported with its arguments.
+class RecordingFunction : public CefV8Handler {
+ public:
+  explicit RecordingFunction(const CefString& name) : name_(name) {}
+
+  bool Execute(const CefString&,
+               CefRefPtr<CefV8Value>,
+               const CefV8ValueList& arguments,
+               CefRefPtr<CefV8Value>& retval,
+               CefString&) override {
+    std::vector<driver::JsValue> values;
+    for (const CefRefPtr<CefV8Value>& argument : arguments)
+      values.push_back(Read(argument, 0));
+    if (Sink())
+      Sink()(name_, values);
+    retval = CefV8Value::CreateUndefined();
+    return true;
+  }
+
+ private:
+  const CefString name_;
+
+  IMPLEMENT_REFCOUNTING(RecordingFunction);
 };
 
 // Returned objects are read this deep; deeper members come back undefined.
@@ -66,6 +99,8 @@ CefRefPtr<CefV8Value> ToV8(const driver::JsValue& value) {
     case JsValue::kString:
       return CefV8Value::CreateString(value.string);
     case JsValue::kFunction:
+      if (!value.string.empty())
+        return CefV8Value::CreateFunction(value.string, new RecordingFunction(value.string));
       return CefV8Value::CreateFunction(CefString(), new PageFunction());
     case JsValue::kObject:
     case JsValue::kList: {
@@ -81,6 +116,10 @@ CefRefPtr<CefV8Value> ToV8(const driver::JsValue& value) {
 
 driver::JsValue FromV8(CefRefPtr<CefV8Value> value) {
   return Read(value, 0);
+}
+
+void SetFunctionCallSink(FunctionCallSink sink) {
+  Sink() = std::move(sink);
 }
 
 }  // namespace cefsim

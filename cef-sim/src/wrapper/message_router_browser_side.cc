@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -22,17 +23,14 @@ constexpr char kCanceledMessage[] = "The query has been canceled";
 
 class BrowserRouter;
 
-// How a query's callback finds its router without keeping it alive: pending queries
-// hold their callbacks, so a counted reference back would keep a released router and
-// its queries alive for ever. Read and cleared on the UI thread only.
-struct RouterLink {
-  BrowserRouter* router = nullptr;
-};
-
+// As in the engine's branch, a query's callback holds its router: an answer given after the
+// client released the router is still delivered while the query is pending. The router and
+// its pending callbacks keep each other until the query ends or is cancelled.
 class QueryCallback : public CefMessageRouterBrowserSide::Callback {
  public:
-  QueryCallback(std::shared_ptr<RouterLink> link, int64 query_id, bool persistent)
-      : link_(std::move(link)), query_id_(query_id), persistent_(persistent) {}
+  // Defined once the router is a complete type.
+  QueryCallback(CefRefPtr<BrowserRouter> router, int64 query_id, bool persistent);
+  ~QueryCallback() override;
 
   // The query has ended or was cancelled; later answers do nothing.
   void Detach() {
@@ -56,7 +54,7 @@ class QueryCallback : public CefMessageRouterBrowserSide::Callback {
 
   std::mutex mutex_;
   bool attached_ = true;
-  const std::shared_ptr<RouterLink> link_;
+  const CefRefPtr<BrowserRouter> router_;
   const int64 query_id_;
   const bool persistent_;
 
@@ -67,10 +65,7 @@ class BrowserRouter : public CefMessageRouterBrowserSide {
  public:
   explicit BrowserRouter(const CefMessageRouterConfig& config)
       : query_message_(config.js_query_function.ToString() + "Msg"),
-        cancel_message_(config.js_cancel_function.ToString() + "Msg"),
-        link_(std::make_shared<RouterLink>()) {
-    link_->router = this;
-  }
+        cancel_message_(config.js_cancel_function.ToString() + "Msg") {}
 
   void DeliverSuccess(int64 query_id, const CefString& response) {
     auto it = pending_.find(query_id);
@@ -92,18 +87,19 @@ class BrowserRouter : public CefMessageRouterBrowserSide {
   }
 
   // CefMessageRouterBrowserSide methods:
-  bool AddHandler(Handler* handler, bool first) override {
-    if (!handler || Contains(handler))
+  // The engine's branch keeps its handlers in a set ordered by address, so `first` changes
+  // nothing and the order handlers are asked in is not the order they were added.
+  bool AddHandler(Handler* handler, bool /*first*/) override {
+    if (!handler)
       return false;
-    handlers_.insert(first ? handlers_.begin() : handlers_.end(), handler);
-    return true;
+    return handlers_.insert(handler).second;
   }
 
   bool RemoveHandler(Handler* handler) override {
     if (!Contains(handler))
       return false;
     CancelWhere([&](const Query& q) { return q.handler == handler; }, true);
-    handlers_.erase(std::find(handlers_.begin(), handlers_.end(), handler));
+    handlers_.erase(handler);
     return true;
   }
 
@@ -177,15 +173,7 @@ class BrowserRouter : public CefMessageRouterBrowserSide {
     CefRefPtr<QueryCallback> callback;
   };
 
-  ~BrowserRouter() override {
-    link_->router = nullptr;
-    for (auto& entry : pending_)
-      entry.second.callback->Detach();
-  }
-
-  bool Contains(Handler* handler) const {
-    return std::find(handlers_.begin(), handlers_.end(), handler) != handlers_.end();
-  }
+  bool Contains(Handler* handler) const { return handlers_.count(handler) != 0; }
 
   static bool Matches(const Query& q, CefRefPtr<CefBrowser> browser, Handler* handler) {
     return (!browser || q.browser_id == browser->GetIdentifier()) &&
@@ -198,12 +186,18 @@ class BrowserRouter : public CefMessageRouterBrowserSide {
                       int request_id,
                       const CefString& request,
                       bool persistent) {
-    const int64 query_id = next_query_id_++;
     Query query{browser, browser->GetIdentifier(), frame, context_id, request_id, persistent,
-                nullptr, new QueryCallback(link_, query_id, persistent)};
+                nullptr, nullptr};
+    if (handlers_.empty()) {
+      // Answered at once, and no query id is spent on it.
+      SendAnswer(query, false, kCanceledCode, kCanceledMessage);
+      return;
+    }
+    const int64 query_id = next_query_id_++;
+    query.callback = new QueryCallback(this, query_id, persistent);
     pending_[query_id] = query;
     // Handlers may add or remove handlers while they are asked; ask those of the moment.
-    std::vector<Handler*> handlers = handlers_;
+    std::vector<Handler*> handlers(handlers_.begin(), handlers_.end());
     for (Handler* handler : handlers) {
       auto it = pending_.find(query_id);
       if (it == pending_.end() || !Contains(handler))
@@ -270,28 +264,27 @@ class BrowserRouter : public CefMessageRouterBrowserSide {
 
   const std::string query_message_;
   const std::string cancel_message_;
-  std::vector<Handler*> handlers_;
+  std::set<Handler*> handlers_;
   std::map<int64, Query> pending_;
   int64 next_query_id_ = 1;
-  const std::shared_ptr<RouterLink> link_;
 };
 
-// Runs on the UI thread, where the router is also released, so the link cannot change
-// under it; the reference keeps the router while the answer is sent.
+QueryCallback::QueryCallback(CefRefPtr<BrowserRouter> router, int64 query_id, bool persistent)
+    : router_(std::move(router)), query_id_(query_id), persistent_(persistent) {}
+
+QueryCallback::~QueryCallback() = default;
+
+// The answer goes to the UI thread and is sent there in a later loop iteration.
 template <class Deliver>
-void PostToRouter(std::shared_ptr<RouterLink> link, Deliver deliver) {
-  CefPostTask(TID_UI, new ClosureTask([link, deliver] {
-                CefRefPtr<BrowserRouter> router = link->router;
-                if (router)
-                  deliver(router.get());
-              }));
+void PostToRouter(CefRefPtr<BrowserRouter> router, Deliver deliver) {
+  CefPostTask(TID_UI, new ClosureTask([router, deliver] { deliver(router.get()); }));
 }
 
 void QueryCallback::Success(const CefString& response) {
   if (!Take(!persistent_))
     return;
   const int64 query_id = query_id_;
-  PostToRouter(link_, [query_id, response](BrowserRouter* router) {
+  PostToRouter(router_, [query_id, response](BrowserRouter* router) {
     router->DeliverSuccess(query_id, response);
   });
 }
@@ -300,7 +293,7 @@ void QueryCallback::Failure(int error_code, const CefString& error_message) {
   if (!Take(true))
     return;
   const int64 query_id = query_id_;
-  PostToRouter(link_, [query_id, error_code, error_message](BrowserRouter* router) {
+  PostToRouter(router_, [query_id, error_code, error_message](BrowserRouter* router) {
     router->DeliverFailure(query_id, error_code, error_message);
   });
 }

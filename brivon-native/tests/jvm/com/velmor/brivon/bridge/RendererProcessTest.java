@@ -91,7 +91,7 @@ class RendererProcessTest {
         Map<String, Object> query = new LinkedHashMap<>();
         query.put("request", request);
         query.put("onSuccess", SimScript.FUNCTION);
-        query.put("onFailure", SimScript.FUNCTION);
+        query.put("onFailure", SimScript.recorder("onFailure"));
         return query;
     }
 
@@ -137,9 +137,11 @@ class RendererProcessTest {
         assertEquals(first.value, message.arguments.get(1), "the id the page got");
         assertEquals(List.of("ping", false), message.arguments.subList(2, 4));
 
-        // The bridge's router has no handler yet, so it ends the query as canceled at once. Had
+        // No Java handler is registered, so the bridge answers the query with a failure. Had
         // the message not reached it, the query would still be pending and cancelling it would
         // send a cancel message, which would arrive before the second query's message.
+        Engine.pumpUntil(() -> !SimScript.functionCalls((int) id).isEmpty(), "the page's onFailure");
+        assertEquals("onFailure", SimScript.functionCalls((int) id).get(0).name);
         SimScript.CallResult cancel = SimScript.callWindowFunction((int) id, mainFrame(), "javaQueryCancel", first.value);
         assertFalse(cancel.threw, cancel.toString());
         SimScript.CallResult second = SimScript.callWindowFunction((int) id, mainFrame(), "javaQuery", query("pong"));

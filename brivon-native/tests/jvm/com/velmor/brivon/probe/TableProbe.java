@@ -13,6 +13,9 @@ public final class TableProbe {
     /** The tables that hold the id, as the bits above. */
     public static native int tables(long browserId);
 
+    /** Entries of the pending-query table: queries Java has not answered and that were not cancelled. */
+    public static native int pendingQueries();
+
     /** {x, y, width, height} of the id's view rectangle; null without one. */
     public static native int[] viewRect(long browserId);
 

@@ -43,6 +43,66 @@ public final class SimScript {
         }
     };
 
+    /**
+     * A page function that records each call with its arguments under {@code name}; read them
+     * with {@link #functionCalls}.
+     */
+    public static Object recorder(String name) {
+        return new Recorder(name);
+    }
+
+    private static final class Recorder {
+        final String name;
+
+        Recorder(String name) {
+            this.name = name;
+        }
+
+        @Override
+        public String toString() {
+            return "recorder " + name;
+        }
+    }
+
+    /** One call a page made to a recorder function. */
+    public static final class FunctionCall {
+        public final String name;
+        /** Null, Boolean, Integer, Double, String, {@link #UNDEFINED}, {@link #FUNCTION} or Map values. */
+        public final List<Object> arguments;
+
+        FunctionCall(String name, List<Object> arguments) {
+            this.name = name;
+            this.arguments = Collections.unmodifiableList(arguments);
+        }
+
+        @Override
+        public String toString() {
+            return name + arguments;
+        }
+    }
+
+    /** Every call this browser's pages made to recorder functions, in the order they made them. */
+    public static List<FunctionCall> functionCalls(int browserId) {
+        byte[] encoded = nativeFunctionCalls(browserId);
+        List<FunctionCall> calls = new ArrayList<>();
+        try {
+            DataInputStream in = new DataInputStream(new ByteArrayInputStream(encoded));
+            int count = in.readInt();
+            for (int i = 0; i < count; i++) {
+                String name = readString(in);
+                @SuppressWarnings("unchecked")
+                List<Object> arguments = (List<Object>) read(in);
+                calls.add(new FunctionCall(name, arguments));
+            }
+        } catch (IOException e) {
+            throw new IllegalStateException(e);
+        }
+        return calls;
+    }
+
+    /** How many recorder calls this browser's pages made so far; cheaper than {@link #functionCalls}. */
+    public static native int functionCallCount(int browserId);
+
     /** What a call returned or threw. */
     public static final class CallResult {
         public final boolean threw;
@@ -165,6 +225,7 @@ public final class SimScript {
     private static final int OBJECT_TAG = 6;
     private static final int FUNCTION_TAG = 7;
     private static final int LIST_TAG = 8;
+    private static final int RECORDER_TAG = 9;
     private static final int MAX_DEPTH = 16;
 
     private static void write(DataOutputStream out, Object value, int depth) throws IOException {
@@ -177,6 +238,9 @@ public final class SimScript {
             out.writeByte(UNDEFINED_TAG);
         } else if (value == FUNCTION) {
             out.writeByte(FUNCTION_TAG);
+        } else if (value instanceof Recorder) {
+            out.writeByte(RECORDER_TAG);
+            writeString(out, ((Recorder) value).name);
         } else if (value instanceof Boolean) {
             out.writeByte(BOOL_TAG);
             out.writeBoolean((Boolean) value);
@@ -261,4 +325,6 @@ public final class SimScript {
     private static native int nativeWindowHas(int browserId, long frameId, String name);
 
     private static native byte[] nativeReceivedMessages(int browserId);
+
+    private static native byte[] nativeFunctionCalls(int browserId);
 }

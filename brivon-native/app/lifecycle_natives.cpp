@@ -100,6 +100,7 @@ JNIEXPORT void JNICALL Java_com_velmor_brivon_jni_CefLib_shutdown(JNIEnv* env, j
   brivon::ReleaseHandlers(env);
   brivon::ClearBrowserTables();
   brivon::ClearViewRects();
+  brivon::ClearPopupRects();
   brivon::ClearLoadEndScripts();
   brivon::ClearPendingQueries();
 }

@@ -25,10 +25,15 @@ CefRefPtr<CefBrowser> FindBrowser(int64_t id);
 // Keeps `browser` under its id, releasing whatever the table held there.
 void StoreBrowser(BrowserTable& table, const CefRefPtr<CefBrowser>& browser);
 
-// Drops the id from both tables, releasing the browsers they held.
+// Java asked the browser to close: until the engine reports it closed it still works, but
+// nothing more is sent to it on Java's behalf (input, drags).
+void MarkClosing(int64_t id);
+bool IsClosing(int64_t id);
+
+// Drops the id from both tables and the closing set, releasing the browsers they held.
 void ForgetBrowser(int64_t id);
 
-// Drops both tables' entries, releasing the browsers.
+// Drops both tables' entries and the closing set, releasing the browsers.
 void ClearBrowserTables();
 
 }  // namespace brivon

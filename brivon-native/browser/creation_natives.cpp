@@ -69,7 +69,9 @@ JNIEXPORT void JNICALL Java_com_velmor_brivon_jni_CefLib_closeBrowser(JNIEnv* en
                                                                       jboolean force_close) {
   brivon::NativeCall call(env);
   const CefRefPtr<CefBrowser> browser = brivon::FindBrowser(id);
-  if (browser) browser->GetHost()->CloseBrowser(force_close == JNI_TRUE);
+  if (!browser) return;
+  brivon::MarkClosing(id);
+  browser->GetHost()->CloseBrowser(force_close == JNI_TRUE);
 }
 
 }  // extern "C"

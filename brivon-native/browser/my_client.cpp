@@ -1,7 +1,6 @@
 #include "browser/my_client.h"
 
 #include "browser/browser_tables.h"
-#include "osr/view_rects.h"
 #include "query/router_handler.h"
 
 MyClient::MyClient() : router_(brivon::CreateQueryRouter()) {}
@@ -12,15 +11,6 @@ bool MyClient::OnProcessMessageReceived(CefRefPtr<CefBrowser> browser, CefRefPtr
                                         CefProcessId source_process,
                                         CefRefPtr<CefProcessMessage> message) {
   return router_ && router_->OnProcessMessageReceived(browser, frame, source_process, message);
-}
-
-void MyClient::GetViewRect(CefRefPtr<CefBrowser> browser, CefRect& rect) {
-  rect = brivon::ViewRect(brivon::BrowserId(browser));
-}
-
-void MyClient::OnPaint(CefRefPtr<CefBrowser>, PaintElementType, const RectList&, const void*, int,
-                       int) {
-  // Paints are not handed to Java yet; the engine needs nothing back.
 }
 
 void MyClient::OnBeforeDownload(CefRefPtr<CefBrowser>, CefRefPtr<CefDownloadItem>,

@@ -40,5 +40,6 @@ void MyClient::OnBeforeClose(CefRefPtr<CefBrowser> browser) {
   const int64_t id = BrowserId(browser);
   brivon::ForgetLoadEndScript(id);
   brivon::ForgetViewRect(id);
+  brivon::ForgetPopupRect(id);
   brivon::ForgetBrowser(id);
 }

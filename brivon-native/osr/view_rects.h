@@ -1,4 +1,5 @@
-// The view rectangle the engine lays each browser out in. Pumping thread only.
+// The view rectangle the engine lays each browser out in, and where its popup widget sits in
+// the view as the engine last reported it. Pumping thread only.
 #pragma once
 
 #include <cstdint>
@@ -14,5 +15,11 @@ void SetViewRect(int64_t browser_id, const CefRect& rect);
 bool HasViewRect(int64_t browser_id);
 void ForgetViewRect(int64_t browser_id);
 void ClearViewRects();
+
+// A browser whose popup was never sized gets an all-zero rectangle.
+CefRect PopupRect(int64_t browser_id);
+void SetPopupRect(int64_t browser_id, const CefRect& rect);
+void ForgetPopupRect(int64_t browser_id);
+void ClearPopupRects();
 
 }  // namespace brivon

@@ -15,6 +15,7 @@
 #include "cefsim/native_windows.h"
 #include "cefsim/page.h"
 #include "cefsim/script.h"
+#include "cefsim/view.h"
 #include "cefsim/web.h"
 
 namespace cefsim {

@@ -1,5 +1,5 @@
-// Host operations of input, printing, finding, IME and the like, which the stand-in does
-// not play yet: they do nothing, on any browser.
+// Host operations of printing, finding, IME and the like, which the stand-in does
+// not play (input and drags are in src/view/browser_view.cc): they do nothing, on any browser.
 
 #include "src/browser/browser_impl.h"
 
@@ -33,12 +33,7 @@ void BrowserImpl::ReplaceMisspelling(const CefString&) {}
 void BrowserImpl::AddWordToDictionary(const CefString&) {}
 void BrowserImpl::WasHidden(bool) {}
 void BrowserImpl::NotifyScreenInfoChanged() {}
-void BrowserImpl::Invalidate(PaintElementType) {}
 void BrowserImpl::SendExternalBeginFrame() {}
-void BrowserImpl::SendKeyEvent(const CefKeyEvent&) {}
-void BrowserImpl::SendMouseClickEvent(const CefMouseEvent&, MouseButtonType, bool, int) {}
-void BrowserImpl::SendMouseMoveEvent(const CefMouseEvent&, bool) {}
-void BrowserImpl::SendMouseWheelEvent(const CefMouseEvent&, int, int) {}
 void BrowserImpl::SendTouchEvent(const CefTouchEvent&) {}
 void BrowserImpl::SendFocusEvent(bool) {}
 void BrowserImpl::SendCaptureLostEvent() {}
@@ -50,14 +45,6 @@ void BrowserImpl::ImeSetComposition(const CefString&,
 void BrowserImpl::ImeCommitText(const CefString&, const CefRange&, int) {}
 void BrowserImpl::ImeFinishComposingText(bool) {}
 void BrowserImpl::ImeCancelComposition() {}
-void BrowserImpl::DragTargetDragEnter(CefRefPtr<CefDragData>,
-                                      const CefMouseEvent&,
-                                      DragOperationsMask) {}
-void BrowserImpl::DragTargetDragOver(const CefMouseEvent&, DragOperationsMask) {}
-void BrowserImpl::DragTargetDragLeave() {}
-void BrowserImpl::DragTargetDrop(const CefMouseEvent&) {}
-void BrowserImpl::DragSourceEndedAt(int, int, DragOperationsMask) {}
-void BrowserImpl::DragSourceSystemDragEnded() {}
 CefRefPtr<CefNavigationEntry> BrowserImpl::GetVisibleNavigationEntry() {
   return nullptr;
 }

@@ -86,10 +86,7 @@ void BrowserImpl::NotifyCreated() {
 
 void BrowserImpl::AskViewRectLater() {
   CefRefPtr<BrowserImpl> self = this;
-  PostUi([self]() {
-    CefRect rect;
-    self->AskViewRect(&rect);
-  });
+  PostUi([self]() { self->LayOutView(false); });
 }
 
 bool BrowserImpl::AskViewRect(CefRect* rect) {
@@ -101,6 +98,8 @@ bool BrowserImpl::AskViewRect(CefRect* rect) {
   std::lock_guard<std::mutex> lock(BrowsersMutex());
   view_rects_.push_back(answer);
   *rect = answer;
+  std::lock_guard<std::mutex> view_lock(view_->mutex());
+  view_->view_size = answer;
   return true;
 }
 
@@ -350,8 +349,10 @@ bool BrowserImpl::IsWindowRenderingDisabled() {
 
 void BrowserImpl::WasResized() {
   // The engine lays the view out again and asks for its size.
-  if (IsWindowRenderingDisabled() && !closed())
-    AskViewRectLater();
+  if (IsWindowRenderingDisabled() && !closed()) {
+    CefRefPtr<BrowserImpl> self = this;
+    PostUi([self]() { self->LayOutView(true); });
+  }
 }
 
 int BrowserImpl::GetWindowlessFrameRate() {

@@ -12,6 +12,7 @@
 #include "include/cef_client.h"
 #include "src/browser/frame_impl.h"
 #include "src/ipc/child_process.h"
+#include "src/view/windowless_view.h"
 #include "src/web/web_registry.h"
 
 namespace cefsim {
@@ -53,6 +54,17 @@ class BrowserImpl : public CefBrowser, public CefBrowserHost {
   void PostTask(std::function<void()> work);
   void RecordScript(int64 frame_id, const CefString& code, const CefString& url, int line,
                     const CefString& document);
+  // The windowless view (src/view/browser_view.cc), UI thread. LayOutView asks the screen
+  // information and the view rectangle, as the engine does after creation and WasResized,
+  // and with `repaint` paints the whole view at its new size.
+  void LayOutView(bool repaint);
+  void ViewPaint(bool popup, const std::vector<CefRect>& dirty, int count, int width, int height);
+  void ViewOpenPopup(const CefRect& rect);
+  void ViewMovePopup(const CefRect& rect);
+  void ViewClosePopup();
+  void ViewCursor(int cursor_type);
+  void ViewStartDrag(const CefString& text, uint32 allowed_ops, int x, int y);
+  WindowlessView& view() const { return *view_; }
   // Drops the client and frames without the close sequence (CefShutdown with the
   // browser still open); false when it had closed already.
   bool Abandon();
@@ -260,6 +272,7 @@ class BrowserImpl : public CefBrowser, public CefBrowserHost {
   const uintptr_t window_;
   const CefWindowInfo window_info_;
   const CefBrowserSettings settings_;
+  const std::unique_ptr<WindowlessView> view_ = std::make_unique<WindowlessView>();
 
   // Guarded by BrowsersMutex().
   CefRefPtr<CefClient> client_;

@@ -22,8 +22,3 @@ void MyClient::OnPaint(CefRefPtr<CefBrowser>, PaintElementType, const RectList&,
                        int) {
   // Paints are not handed to Java yet; the engine needs nothing back.
 }
-
-void MyClient::OnBeforeDownload(CefRefPtr<CefBrowser>, CefRefPtr<CefDownloadItem>,
-                                const CefString&, CefRefPtr<CefBeforeDownloadCallback>) {
-  // Without Java's consent no download starts: the callback is left unanswered.
-}

@@ -20,8 +20,15 @@ using brivon::LocalRef;
 
 namespace {
 
-// Whether Java's answer to onBeforeDownload lets the engine download.
-bool EngineDownloads(bool answer) { return answer; }
+// Whether Java's answer to onBeforeDownload lets the engine download. Legacy clients answer
+// the opposite question: whether they take the download over themselves.
+bool EngineDownloads(bool answer) {
+#if defined(BRIVON_LEGACY)
+  return !answer;
+#else
+  return answer;
+#endif
+}
 
 // The download's state code, from the first test that holds.
 jint StateCode(CefDownloadItem& item) {

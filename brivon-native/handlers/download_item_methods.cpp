@@ -34,6 +34,18 @@ bool LookUpItemMethods(JNIEnv* env, jclass item_class, DownloadItemMethods* m) {
 
 }  // namespace
 
+#if defined(BRIVON_LEGACY)
+
+bool ResolveDownloadMethods(JNIEnv* env, jobject handler, DownloadItemMethods* methods) {
+  const jclass item_class = env->FindClass(kDownloadItemClassName);
+  if (item_class == nullptr || !LookUpItemMethods(env, item_class, methods)) return false;
+  const jclass handler_class = env->GetObjectClass(handler);
+  methods->on_download_updated =
+      env->GetMethodID(handler_class, kOnDownloadUpdated, kOnDownloadUpdatedSignature);
+  return methods->on_download_updated != nullptr;
+}
+
+#else
 
 namespace {
 
@@ -72,5 +84,7 @@ bool ResolveDownloadMethods(JNIEnv* env, jobject handler, DownloadItemMethods* m
   methods->on_download_updated = g_on_download_updated;
   return true;
 }
+
+#endif
 
 }  // namespace brivon

@@ -5,7 +5,8 @@
 // setDownloadHandler, and keeps onDownloadUpdated from the first update. A handler registered
 // later may be of another class, whose methods those ids do not name: the kept id is used only
 // while the handler's class is the one it was looked up on, and is looked up again otherwise.
-// Pumping thread only.
+// The legacy build finds the class by name and looks every id up on each update, keeping
+// nothing. Pumping thread only.
 #pragma once
 
 #include <jni.h>

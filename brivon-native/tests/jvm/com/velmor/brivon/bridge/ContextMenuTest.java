@@ -6,6 +6,7 @@ import static org.junit.jupiter.api.Assertions.assertTrue;
 
 import com.velmor.brivon.jni.CefLib;
 import com.velmor.brivon.jni.ContextMenuHandler;
+import com.velmor.brivon.probe.CallbackProbe;
 import com.velmor.brivon.sim.SimBrowsers;
 import com.velmor.brivon.sim.SimMenus;
 import com.velmor.brivon.sim.SimWeb;
@@ -13,6 +14,7 @@ import com.velmor.brivon.testing.BrowserSession;
 import com.velmor.brivon.testing.Engine;
 import java.util.ArrayList;
 import java.util.List;
+import org.junit.jupiter.api.BeforeAll;
 import org.junit.jupiter.api.BeforeEach;
 import org.junit.jupiter.api.DisplayName;
 import org.junit.jupiter.api.Test;
@@ -55,6 +57,15 @@ class ContextMenuTest extends BrowserSession {
     /** Runs inside runContextMenu. */
     private Runnable duringMenu = () -> { };
     private long id;
+
+    /** The probe build, which can hand the bridge a model the engine never offers. */
+    @Override
+    @BeforeAll
+    protected void startEngine() {
+        Engine.load(true);
+        events.registerAll();
+        Engine.start();
+    }
 
     @BeforeEach
     void createBrowser() {
@@ -118,6 +129,20 @@ class ContextMenuTest extends BrowserSession {
                 edit.ids);
         assertArrayEquals(new boolean[] {true, false, true, false, false, true, false, true, true},
                 edit.enabled);
+    }
+
+    @Test
+    @DisplayName("a model without items gives Java two empty arrays, and the engine is still told the menu is taken")
+    void emptyModel() {
+        assertEquals(1, CallbackProbe.runEmptyContextMenu(id, 9, 10));
+        assertEquals(1, menus.size());
+        Menu menu = menus.get(0);
+        assertEquals(id, menu.browser);
+        assertEquals(SimBrowsers.mainFrameId((int) id), menu.frame);
+        assertEquals(9, menu.x);
+        assertEquals(10, menu.y);
+        assertArrayEquals(new int[0], menu.ids);
+        assertArrayEquals(new boolean[0], menu.enabled);
     }
 
     @Test

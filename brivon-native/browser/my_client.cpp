@@ -12,8 +12,3 @@ bool MyClient::OnProcessMessageReceived(CefRefPtr<CefBrowser> browser, CefRefPtr
                                         CefRefPtr<CefProcessMessage> message) {
   return router_ && router_->OnProcessMessageReceived(browser, frame, source_process, message);
 }
-
-void MyClient::OnBeforeDownload(CefRefPtr<CefBrowser>, CefRefPtr<CefDownloadItem>,
-                                const CefString&, CefRefPtr<CefBeforeDownloadCallback>) {
-  // Without Java's consent no download starts: the callback is left unanswered.
-}

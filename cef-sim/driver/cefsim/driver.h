@@ -13,6 +13,8 @@
 // The browser side of the driver, so that one include gives every lever.
 #include "cefsim/browsers.h"
 #include "cefsim/native_windows.h"
+#include "cefsim/downloads.h"
+#include "cefsim/menus.h"
 #include "cefsim/page.h"
 #include "cefsim/script.h"
 #include "cefsim/view.h"

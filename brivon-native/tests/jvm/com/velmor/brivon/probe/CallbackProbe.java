@@ -29,6 +29,12 @@ public final class CallbackProbe {
      */
     public static native boolean postEchoes(int slot, String text, int count);
 
+    /**
+     * Hands the bridge's RunContextMenu a menu model without items for the browser's main frame,
+     * as the engine would; its answer as 1 or 0, or -1 for an unknown browser. Pumping thread.
+     */
+    public static native int runEmptyContextMenu(long browserId, int x, int y);
+
     /** The engine string a Java string becomes, as UTF-16 units. */
     public static native char[] toEngineUnits(String text);
 

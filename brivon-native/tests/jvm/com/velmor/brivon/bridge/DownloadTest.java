@@ -1,0 +1,19 @@
+package com.velmor.brivon.bridge;
+
+/** The main build: true lets the engine download; text crosses as UTF-16 unchanged. */
+class DownloadTest extends DownloadCases {
+    @Override
+    String library() {
+        return System.getProperty("brivon.library");
+    }
+
+    @Override
+    boolean consent() {
+        return true;
+    }
+
+    @Override
+    String received(String engineText) {
+        return engineText;
+    }
+}

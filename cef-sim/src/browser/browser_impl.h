@@ -79,7 +79,6 @@ class BrowserImpl : public CefBrowser, public CefBrowserHost {
   void RendererDetach(int64 frame_id);
   void SendToRenderer(int64 frame_id, CefRefPtr<CefProcessMessage> message);
   std::vector<driver::ReceivedMessage> received_messages() const;
-<<<<<<< HEAD
   // A frame's script goes to the renderer, which runs it in the frame's current
   // document; false when the browser has no renderer (its pages are in this process).
   bool ExecuteInRenderer(int64 frame_id, const CefString& code, const CefString& url,
@@ -89,10 +88,8 @@ class BrowserImpl : public CefBrowser, public CefBrowserHost {
   // A renderer that died is replaced when the main frame commits its next document,
   // as the engine starts a new renderer for the navigation.
   void ReplaceGoneRenderer();
-=======
   std::vector<driver::FunctionCall> function_calls() const;
   size_t function_call_count() const;
->>>>>>> query
 
   // Page messages, as the renderer would send them (UI thread).
   void OnPageWindowOpen(const CefString& url, bool with_features);

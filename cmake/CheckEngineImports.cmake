@@ -8,6 +8,7 @@
 # all of FILE's symbols with CORE itself as the libcef.so it finds.
 # PE (Windows): FILE must import from libcef.dll, and every name it imports from there must be
 # in CORE's export table, as written there (the engine's C names, undecorated).
+cmake_minimum_required(VERSION 3.20)
 include(${CMAKE_CURRENT_LIST_DIR}/PeInspect.cmake)
 pe_require_args(FILE CORE)
 if(NOT EXISTS "${CORE}")

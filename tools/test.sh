@@ -35,7 +35,7 @@ engine_check() { # <tree> <distribution> <cmake arguments>...
   shift 2
   cmake -S "$root" -B "$tree" -DCMAKE_BUILD_TYPE=None -DBRIVON_CEF_ROOT="$dist" "$@" &&
     cmake --build "$tree" -j "$(nproc)" --target brivon brivon-legacy brivon-sub &&
-    (cd "$tree" && ctest --output-on-failure --timeout 300 -R '^brivon(-legacy|-sub)?[.-]')
+    (cd "$tree" && ctest --output-on-failure --timeout 300 --no-tests=error -R '^brivon(-legacy|-sub)?[.-]')
 }
 engine_linux=skipped
 engine_windows=skipped

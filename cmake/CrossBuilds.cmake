@@ -8,7 +8,8 @@ foreach(arch i686 x86_64)
   if(arch STREQUAL "i686")
     set(name win32)
     # The 32-bit build compiles the bridge, which needs the JDK's jni.h.
-    set(extra_args -DBRIVON_JDK_INCLUDE_DIR=${JAVA_INCLUDE_PATH})
+    set(extra_args -DBRIVON_JDK_INCLUDE_DIR=${JAVA_INCLUDE_PATH}
+                   -DBRIVON_CEF_ROOT=${BRIVON_CEF_WINDOWS_ROOT})
   else()
     set(name win64)
     set(extra_args "")

@@ -37,6 +37,9 @@ function(brivon_write_cross_tests)
   file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/cross-tests.cmake CONTENT "${text}")
 endfunction()
 cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL brivon_write_cross_tests)
+# A cross build configured on its own (the real-engine checks of tools/test.sh) runs them in
+# its own ctest too.
+set_property(DIRECTORY ${CMAKE_SOURCE_DIR} APPEND PROPERTY TEST_INCLUDE_FILES ${CMAKE_BINARY_DIR}/cross-tests.cmake)
 
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)
   include(WineTestBed)

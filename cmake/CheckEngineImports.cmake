@@ -1,0 +1,92 @@
+# Fails unless a binary built against a CEF distribution takes the engine from that
+# distribution's core library, every engine function it needs being there.
+#
+#   cmake -DFILE=<binary> -DCORE=<libcef.so | libcef.dll> [-DOBJDUMP=<objdump>] -P CheckEngineImports.cmake
+#
+# ELF (the host): the engine symbols FILE leaves undefined (the C API's names all begin with
+# cef_) must be defined by CORE, and the dynamic loader, binding every symbol now, must resolve
+# all of FILE's symbols with CORE itself as the libcef.so it finds.
+# PE (Windows): FILE must import from libcef.dll, and every name it imports from there must be
+# in CORE's export table, as written there (the engine's C names, undecorated).
+cmake_minimum_required(VERSION 3.20)
+include(${CMAKE_CURRENT_LIST_DIR}/PeInspect.cmake)
+pe_require_args(FILE CORE)
+if(NOT EXISTS "${CORE}")
+  message(FATAL_ERROR "${CORE} does not exist")
+endif()
+get_filename_component(core_name "${CORE}" NAME)
+
+function(list_text out)
+  list(JOIN ARGN "\n  " text)
+  set(${out} "${text}" PARENT_SCOPE)
+endfunction()
+
+file(READ "${FILE}" magic LIMIT 4 HEX)
+if(magic STREQUAL "7f454c46")
+  find_program(NM nm REQUIRED)
+  find_program(LDD ldd REQUIRED)
+  # Dynamic symbols, one name each, version suffixes dropped.
+  function(dynamic_symbols file which out)
+    execute_process(COMMAND "${NM}" -D ${which} --format=just-symbols "${file}"
+      OUTPUT_VARIABLE text ERROR_VARIABLE errors RESULT_VARIABLE status)
+    if(NOT status EQUAL 0)
+      message(FATAL_ERROR "nm -D ${which} ${file} failed (${status}): ${errors}")
+    endif()
+    string(REGEX REPLACE "@[^\n]*" "" text "${text}")
+    string(REPLACE "\n" ";" names "${text}")
+    list(FILTER names EXCLUDE REGEX "^$")
+    set(${out} "${names}" PARENT_SCOPE)
+  endfunction()
+  dynamic_symbols("${FILE}" --undefined-only needed)
+  list(FILTER needed INCLUDE REGEX "^cef_")
+  dynamic_symbols("${CORE}" --defined-only defined)
+  if(NOT needed)
+    message(FATAL_ERROR "${FILE} needs no engine symbol: not linked against the engine")
+  endif()
+  set(missing ${needed})
+  list(REMOVE_ITEM missing ${defined})
+  if(missing)
+    list_text(text ${missing})
+    message(FATAL_ERROR "${FILE}: engine symbols not defined by ${CORE}:\n  ${text}")
+  endif()
+
+  # -r: the loader relocates data and functions alike and reports what it cannot resolve.
+  execute_process(COMMAND "${LDD}" -r "${FILE}"
+    OUTPUT_VARIABLE loaded ERROR_VARIABLE loader_errors RESULT_VARIABLE status)
+  string(APPEND loaded "${loader_errors}")
+  get_filename_component(core_real "${CORE}" REALPATH)
+  set(failures "")
+  if(NOT status EQUAL 0)
+    list(APPEND failures "ldd -r exited with ${status}")
+  endif()
+  string(REGEX MATCHALL "[^\n]*(undefined symbol|not found)[^\n]*" unresolved "${loaded}")
+  list(APPEND failures ${unresolved})
+  if(NOT loaded MATCHES "${core_name} => ([^ \n]+)")
+    list(APPEND failures "${core_name} not loaded")
+  else()
+    get_filename_component(found_real "${CMAKE_MATCH_1}" REALPATH)
+    if(NOT found_real STREQUAL core_real)
+      list(APPEND failures "${core_name} found at ${CMAKE_MATCH_1}, not ${CORE}")
+    endif()
+  endif()
+  if(failures)
+    list_text(text ${failures})
+    message(FATAL_ERROR "${FILE} does not load cleanly:\n  ${text}\n${loaded}")
+  endif()
+  list(LENGTH needed count)
+  message(STATUS "${FILE}: ${count} engine symbols, all defined by ${CORE}; loads with every symbol resolved")
+else()
+  pe_import_names("${FILE}" "${core_name}" imported imports_core)
+  if(NOT imports_core OR NOT imported)
+    message(FATAL_ERROR "${FILE} imports nothing from ${core_name}")
+  endif()
+  pe_export_names("${CORE}" exported)
+  set(missing ${imported})
+  list(REMOVE_ITEM missing ${exported})
+  if(missing)
+    list_text(text ${missing})
+    message(FATAL_ERROR "${FILE}: imports from ${core_name} that it does not export:\n  ${text}")
+  endif()
+  list(LENGTH imported count)
+  message(STATUS "${FILE}: ${count} names imported from ${core_name}, all in its export table")
+endif()

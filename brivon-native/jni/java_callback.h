@@ -50,6 +50,8 @@ class JavaCallback {
   JNIEnv* env() const { return frame_.ok() ? thread_.env() : nullptr; }
   // True when the method can be called.
   bool ready() const { return method_ != nullptr; }
+  // Whether the last Call ran to completion: tells a null answer from a thrown exception.
+  bool completed() const { return completed_; }
 
   // Each returns whether Java ran to completion (reached and did not throw).
   template <typename... Args>
@@ -81,7 +83,7 @@ class JavaCallback {
   }
 
  private:
-  bool Completed() { return !CatchJavaException(env(), thread_.attached_here()); }
+  bool Completed() { return completed_ = !CatchJavaException(env(), thread_.attached_here()); }
 
   // Declared in this order so that the handler and class references go before the frame.
   ThreadEnv thread_;
@@ -89,6 +91,7 @@ class JavaCallback {
   LocalRef<jobject> handler_;
   LocalRef<jclass> class_;
   jmethodID method_ = nullptr;
+  bool completed_ = false;
 };
 
 }  // namespace brivon

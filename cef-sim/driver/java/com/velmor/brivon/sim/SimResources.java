@@ -78,6 +78,12 @@ public final class SimResources {
         return nativeAwait(id, timeoutMillis);
     }
 
+    /** Nanoseconds per attach and detach of a native thread, averaged over {@code times}. */
+    public static native double attachDetachNanos(int times);
+
+    /** Nanoseconds for the best of {@code times} memcpy runs of {@code bytes} in engine chunks. */
+    public static native double memcpyNanos(int bytes, int times);
+
     private static native int nativeLoad(int browserId, String url, int resourceType);
 
     private static native Received nativeAwait(int id, int timeoutMillis);

@@ -11,9 +11,9 @@ JavaCallback::JavaCallback(HandlerSlot slot, const char* name, const char* signa
     CatchJavaException(e, thread_.attached_here());
     return;
   }
-  handler_ = GetHandler(slot);
-  if (handler_ == nullptr) return;
-  class_ = LocalRef<jclass>(e, e->GetObjectClass(handler_));
+  handler_ = LocalRef<jobject>(e, NewHandlerRef(e, slot));
+  if (!handler_) return;
+  class_ = LocalRef<jclass>(e, e->GetObjectClass(handler_.get()));
   method_ = e->GetMethodID(class_.get(), name, signature);
   // A handler without the method: its NoSuchMethodError is kept like any other exception.
   if (method_ == nullptr) CatchJavaException(e, thread_.attached_here());

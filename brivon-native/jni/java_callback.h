@@ -1,6 +1,7 @@
 // One call from an engine callback to a method of a registered Java handler:
-// get the thread's environment (attaching if needed), look the method up on the handler's
-// class, call it, catch what it throws, detach again.
+// get the thread's environment (attaching an engine thread the first time, see ThreadEnv),
+// take the handler (safe while the slot is replaced), look the method up on its class, call
+// it, catch what it throws.
 //
 //   JavaCallback call(HandlerSlot::kLoad, "onLoadEnd", "(JJI)V");
 //   call.CallVoid(browser_id, frame_id, status);
@@ -49,46 +50,48 @@ class JavaCallback {
   JNIEnv* env() const { return frame_.ok() ? thread_.env() : nullptr; }
   // True when the method can be called.
   bool ready() const { return method_ != nullptr; }
+  // Whether the last Call ran to completion: tells a null answer from a thrown exception.
+  bool completed() const { return completed_; }
 
   // Each returns whether Java ran to completion (reached and did not throw).
   template <typename... Args>
   bool CallVoid(Args... args) {
     if (!ready()) return false;
-    env()->CallVoidMethod(handler_, method_, args...);
+    env()->CallVoidMethod(handler_.get(), method_, args...);
     return Completed();
   }
   template <typename... Args>
   std::optional<bool> CallBoolean(Args... args) {
     if (!ready()) return std::nullopt;
-    const jboolean result = env()->CallBooleanMethod(handler_, method_, args...);
+    const jboolean result = env()->CallBooleanMethod(handler_.get(), method_, args...);
     if (!Completed()) return std::nullopt;
     return result == JNI_TRUE;
   }
   template <typename... Args>
   std::optional<jint> CallInt(Args... args) {
     if (!ready()) return std::nullopt;
-    const jint result = env()->CallIntMethod(handler_, method_, args...);
+    const jint result = env()->CallIntMethod(handler_.get(), method_, args...);
     if (!Completed()) return std::nullopt;
     return result;
   }
   template <typename... Args>
   LocalRef<jobject> CallObject(Args... args) {
     if (!ready()) return LocalRef<jobject>();
-    LocalRef<jobject> result(env(), env()->CallObjectMethod(handler_, method_, args...));
+    LocalRef<jobject> result(env(), env()->CallObjectMethod(handler_.get(), method_, args...));
     if (!Completed()) return LocalRef<jobject>();
     return result;
   }
 
  private:
-  bool Completed() { return !CatchJavaException(env(), thread_.attached_here()); }
+  bool Completed() { return completed_ = !CatchJavaException(env(), thread_.attached_here()); }
 
-  // Declared in this order so that the class reference goes before the frame, and the frame
-  // before a thread attached for the call is detached.
+  // Declared in this order so that the handler and class references go before the frame.
   ThreadEnv thread_;
   LocalFrame frame_;
-  jobject handler_ = nullptr;
+  LocalRef<jobject> handler_;
   LocalRef<jclass> class_;
   jmethodID method_ = nullptr;
+  bool completed_ = false;
 };
 
 }  // namespace brivon

@@ -2,6 +2,7 @@
 #include <jni.h>
 
 #include "jni/registry.h"
+#include "resources/response_methods.h"
 
 using brivon::HandlerSlot;
 using brivon::SetHandler;
@@ -46,6 +47,11 @@ JNIEXPORT void JNICALL Java_com_velmor_brivon_jni_CefLib_setRequestHandler(JNIEn
 JNIEXPORT void JNICALL Java_com_velmor_brivon_jni_CefLib_setResourceHandler(JNIEnv* env, jclass,
                                                                             jobject handler) {
   SetHandler(env, HandlerSlot::kResource, handler);
+  // Loader threads look the response methods up on this class; their class loader may not
+  // know it, this call's does.
+#if !defined(BRIVON_LEGACY)
+  if (handler != nullptr) brivon::resources::TakeResponseClass(env);
+#endif
 }
 
 JNIEXPORT void JNICALL Java_com_velmor_brivon_jni_CefLib_setContextMenuHandler(

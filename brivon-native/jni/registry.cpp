@@ -1,6 +1,9 @@
 #include "jni/registry.h"
 
 #include <array>
+#include <atomic>
+#include <mutex>
+#include <thread>
 
 #include "jni/java_exceptions.h"
 #include "jni/refs.h"
@@ -9,10 +12,30 @@ namespace brivon {
 namespace {
 
 constexpr size_t kSlotCount = 9;
-std::array<GlobalRef, kSlotCount> g_slots;
+
+// A slot is read by callbacks on any thread and replaced by the registering thread. A reader
+// takes its own local reference between announcing itself and leaving; a replacement swaps
+// the new global reference in and deletes the old one only once no reader is between those
+// two points, so a reader holds either the old or the new handler, never a freed reference.
+// Readers take no lock; only replacements are serialised among themselves.
+struct Slot {
+  std::atomic<jobject> ref{nullptr};
+  std::atomic<int> readers{0};
+};
+std::array<Slot, kSlotCount> g_slots;
+std::mutex g_replacing;
 GlobalRef g_download_item_class;
 
-GlobalRef& Slot(HandlerSlot slot) { return g_slots[static_cast<size_t>(slot)]; }
+Slot& SlotOf(HandlerSlot slot) { return g_slots[static_cast<size_t>(slot)]; }
+
+void Replace(JNIEnv* env, Slot& slot, jobject handler) {
+  std::lock_guard<std::mutex> lock(g_replacing);
+  jobject fresh = handler != nullptr ? env->NewGlobalRef(handler) : nullptr;
+  jobject old = slot.ref.exchange(fresh);
+  // A reader's window is one NewLocalRef, so this wait is short and never waits for Java.
+  while (slot.readers.load() != 0) std::this_thread::yield();
+  if (old != nullptr) env->DeleteGlobalRef(old);
+}
 
 #if !defined(BRIVON_LEGACY)
 void TakeDownloadItemClass(JNIEnv* env) {
@@ -29,13 +52,22 @@ void TakeDownloadItemClass(JNIEnv* env) {
 }  // namespace
 
 void SetHandler(JNIEnv* env, HandlerSlot slot, jobject handler) {
-  Slot(slot).Reset(env, handler);
+  Replace(env, SlotOf(slot), handler);
 #if !defined(BRIVON_LEGACY)
   if (slot == HandlerSlot::kDownload) TakeDownloadItemClass(env);
 #endif
 }
 
-jobject GetHandler(HandlerSlot slot) { return Slot(slot).get(); }
+jobject GetHandler(HandlerSlot slot) { return SlotOf(slot).ref.load(); }
+
+jobject NewHandlerRef(JNIEnv* env, HandlerSlot slot) {
+  Slot& s = SlotOf(slot);
+  s.readers.fetch_add(1);
+  const jobject global = s.ref.load();
+  const jobject local = global != nullptr ? env->NewLocalRef(global) : nullptr;
+  s.readers.fetch_sub(1);
+  return local;
+}
 
 jclass GetDownloadItemClass() { return static_cast<jclass>(g_download_item_class.get()); }
 
@@ -45,7 +77,7 @@ void ReleaseHandlers(JNIEnv* env) {
                            HandlerSlot::kDownload, HandlerSlot::kLifeSpan, HandlerSlot::kLoad,
                            HandlerSlot::kMessageRouter, HandlerSlot::kRender,
                            HandlerSlot::kRequest, HandlerSlot::kResource}) {
-    Slot(slot).Release(env);
+    Replace(env, SlotOf(slot), nullptr);
   }
   g_download_item_class.Release(env);
 }

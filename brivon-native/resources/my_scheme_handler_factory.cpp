@@ -1,9 +1,16 @@
 #include "resources/my_scheme_handler_factory.h"
 
+#include "resources/legacy_resource_handler.h"
+#include "resources/my_resource_handler.h"
+
 CefRefPtr<CefResourceHandler> MySchemeHandlerFactory::Create(CefRefPtr<CefBrowser>,
                                                              CefRefPtr<CefFrame>,
                                                              const CefString&,
                                                              CefRefPtr<CefRequest>) {
-  // No Java-backed handler is served yet: the engine goes on without this factory.
-  return nullptr;
+  // A fresh handler for every request; it calls no Java until the engine opens it.
+#if defined(BRIVON_LEGACY)
+  return new LegacyResourceHandler();
+#else
+  return new MyResourceHandler();
+#endif
 }

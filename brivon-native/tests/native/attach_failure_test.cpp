@@ -25,6 +25,8 @@ struct FakeVm {
       *env = nullptr;
       return attach_answer;
     };
+    // Engine threads are attached as daemons.
+    functions.AttachCurrentThreadAsDaemon = functions.AttachCurrentThread;
     functions.DetachCurrentThread = [](JavaVM*) -> jint {
       ++detach_calls;
       return JNI_OK;

@@ -16,7 +16,7 @@ namespace {
 enum ProbeResult : jint {
   kWasDetachedBefore = 1,
   kJavaCompleted = 2,
-  kDetachedAfter = 4,
+  kAttachedAfter = 4,
 };
 
 bool ThreadIsDetached() {
@@ -94,7 +94,7 @@ JNIEXPORT jint JNICALL Java_com_velmor_brivon_probe_CallbackProbe_callOnEngineTh
       brivon::JavaCallback call(static_cast<brivon::HandlerSlot>(slot), name.c_str(), "()V");
       if (call.CallVoid()) result |= kJavaCompleted;
     }
-    if (ThreadIsDetached()) result |= kDetachedAfter;
+    if (!ThreadIsDetached()) result |= kAttachedAfter;
   });
   engine_thread.join();
   return result;

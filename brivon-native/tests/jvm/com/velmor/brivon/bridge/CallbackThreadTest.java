@@ -1,6 +1,6 @@
 package com.velmor.brivon.bridge;
 
-import static com.velmor.brivon.probe.CallbackProbe.DETACHED_AFTER;
+import static com.velmor.brivon.probe.CallbackProbe.ATTACHED_AFTER;
 import static com.velmor.brivon.probe.CallbackProbe.JAVA_COMPLETED;
 import static com.velmor.brivon.probe.CallbackProbe.LOAD_SLOT;
 import static com.velmor.brivon.probe.CallbackProbe.RENDER_SLOT;
@@ -45,15 +45,16 @@ class CallbackThreadTest {
     }
 
     @Test
-    @DisplayName("a callback on an engine thread attaches it, calls Java and detaches it")
-    void engineThreadIsAttachedForTheCallOnly() {
+    @DisplayName("a callback on an engine thread attaches it as a daemon, keeps it attached, detaches it as the thread ends")
+    void engineThreadIsAttachedForItsLife() {
         int before = recorder.pings();
         int result = CallbackProbe.callOnEngineThread(LOAD_SLOT, "ping");
-        assertEquals(WAS_DETACHED_BEFORE | JAVA_COMPLETED | DETACHED_AFTER, result);
+        assertEquals(WAS_DETACHED_BEFORE | JAVA_COMPLETED | ATTACHED_AFTER, result);
         assertEquals(before + 1, recorder.pings());
         Thread caller = recorder.pingThreads.get(before);
         assertNotSame(Thread.currentThread(), caller);
-        assertFalse(caller.isAlive(), "the engine thread's Java thread ended with its detach");
+        assertTrue(caller.isDaemon(), "an engine thread never holds the virtual machine's exit");
+        assertFalse(caller.isAlive(), "the engine thread's Java thread ended with the thread");
     }
 
     @Test
@@ -83,7 +84,7 @@ class CallbackThreadTest {
     @DisplayName("a handler's exception on an engine thread is reported there, not thrown at an unrelated caller")
     void exceptionOnEngineThreadIsCleared() {
         int result = CallbackProbe.callOnEngineThread(LOAD_SLOT, "fail");
-        assertEquals(WAS_DETACHED_BEFORE | DETACHED_AFTER, result);
+        assertEquals(WAS_DETACHED_BEFORE | ATTACHED_AFTER, result);
     }
 
     @Test
@@ -97,7 +98,7 @@ class CallbackThreadTest {
     @DisplayName("a callback whose slot is empty skips Java")
     void emptySlotSkipsJava() {
         int result = CallbackProbe.callOnEngineThread(RENDER_SLOT, "ping");
-        assertEquals(WAS_DETACHED_BEFORE | DETACHED_AFTER, result);
+        assertEquals(WAS_DETACHED_BEFORE | ATTACHED_AFTER, result);
         assertTrue(CallbackProbe.postToPump(RENDER_SLOT, "ping"));
         CefLib.doMessageLoopWork();
     }

@@ -1,6 +1,6 @@
 package com.velmor.brivon.bridge;
 
-import static com.velmor.brivon.probe.CallbackProbe.DETACHED_AFTER;
+import static com.velmor.brivon.probe.CallbackProbe.ATTACHED_AFTER;
 import static com.velmor.brivon.probe.CallbackProbe.LOAD_SLOT;
 import static com.velmor.brivon.probe.CallbackProbe.WAS_DETACHED_BEFORE;
 import static org.junit.jupiter.api.Assertions.assertEquals;
@@ -55,7 +55,7 @@ class RegistryTest {
         handler = null;
         CefLib.setLoadHandler(null);
 
-        assertEquals(WAS_DETACHED_BEFORE | DETACHED_AFTER, CallbackProbe.callOnEngineThread(LOAD_SLOT, "ping"));
+        assertEquals(WAS_DETACHED_BEFORE | ATTACHED_AFTER, CallbackProbe.callOnEngineThread(LOAD_SLOT, "ping"));
         assertTrue(Engine.collected(ref));
     }
 }

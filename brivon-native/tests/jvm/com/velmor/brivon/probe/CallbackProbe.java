@@ -8,7 +8,7 @@ public final class CallbackProbe {
     /** Bits of {@link #callOnEngineThread}'s answer. */
     public static final int WAS_DETACHED_BEFORE = 1;
     public static final int JAVA_COMPLETED = 2;
-    public static final int DETACHED_AFTER = 4;
+    public static final int ATTACHED_AFTER = 4;
 
     /** Slot numbers, in the bridge's order. */
     public static final int LOAD_SLOT = 0;

@@ -1,0 +1,90 @@
+package com.velmor.brivon.sim;
+
+/**
+ * Requests served by the scheme handler factories the client registered, loaded as the
+ * engine's network side does: each on a loader thread of its own, unknown to the Java VM,
+ * several at once, read in chunks of {@link #READ_CHUNK_BYTES}. Load the driver with
+ * {@link SimDriver#load} first.
+ */
+public final class SimResources {
+    /** What the engine offers each {@code Read}. */
+    public static final int READ_CHUNK_BYTES = 32 * 1024;
+
+    /** The engine's resource types used by requests. */
+    public static final int MAIN_FRAME = 0;
+    public static final int STYLESHEET = 2;
+    public static final int SCRIPT = 3;
+    public static final int IMAGE = 4;
+
+    private SimResources() {
+    }
+
+    /** What the page received for one request. */
+    public static final class Received {
+        /** A factory matched the address and gave a handler. */
+        public final boolean offered;
+        /** The handler's Open served the request at once. */
+        public final boolean handled;
+        public final int status;
+        public final String mimeType;
+        public final String charset;
+        /** The length the handler announced; -1 unknown. */
+        public final long length;
+        public final byte[] body;
+        /** 0, or the load's error code. */
+        public final int error;
+        public final int reads;
+        public final boolean canceled;
+
+        Received(boolean offered, boolean handled, int status, String mimeType, String charset,
+                long length, byte[] body, int error, int reads, boolean canceled) {
+            this.offered = offered;
+            this.handled = handled;
+            this.status = status;
+            this.mimeType = mimeType;
+            this.charset = charset;
+            this.length = length;
+            this.body = body;
+            this.error = error;
+            this.reads = reads;
+            this.canceled = canceled;
+        }
+
+        @Override
+        public String toString() {
+            return "offered=" + offered + " handled=" + handled + " status=" + status
+                    + " type=" + mimeType + " charset=" + charset + " length=" + length
+                    + " body=" + body.length + " error=" + error + " reads=" + reads
+                    + " canceled=" + canceled;
+        }
+    }
+
+    /** Starts loading the address for the browser (0: none); returns the request's id. */
+    public static int load(int browserId, String url, int resourceType) {
+        if (url == null) {
+            throw new IllegalArgumentException("the address is missing");
+        }
+        return nativeLoad(browserId, url, resourceType);
+    }
+
+    /** Cancels the request, as a page going away does: Cancel comes before the next Read. */
+    public static native void cancel(int id);
+
+    /**
+     * Waits for the request's loader thread to end (at most {@code timeoutMillis}) and gives
+     * what the page received, or null when it has not ended in that time.
+     */
+    public static Received await(int id, int timeoutMillis) {
+        return nativeAwait(id, timeoutMillis);
+    }
+
+    /** Nanoseconds per attach and detach of a native thread, averaged over {@code times}. */
+    public static native double attachDetachNanos(int times);
+
+    /** Nanoseconds for the best of {@code times} memcpy runs of {@code bytes} in engine chunks. */
+    public static native double memcpyNanos(int bytes, int times);
+
+    private static native int nativeLoad(int browserId, String url, int resourceType);
+
+    private static native Received nativeAwait(int id, int timeoutMillis);
+}

@@ -1,0 +1,186 @@
+// The network side of the browser process: requests served by scheme handler factories,
+// each on a loader thread of its own.
+
+#include "cefsim/resources.h"
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "include/cef_scheme.h"
+#include "src/browser/browser_registry.h"
+#include "src/browser/browser_impl.h"
+#include "src/engine.h"
+#include "src/loader/response_impl.h"
+#include "src/lower_ascii.h"
+#include "src/request_impl.h"
+#include "src/web/web_registry.h"
+
+namespace cefsim {
+namespace {
+
+struct Load {
+  std::mutex mutex;
+  std::condition_variable changed;
+  driver::ResourceReceived received;
+  std::atomic<bool> cancel_requested{false};
+  std::thread thread;
+};
+
+std::mutex g_loads_mutex;
+std::map<int, std::shared_ptr<Load>> g_loads;
+int g_next_load = 1;
+
+CefString SchemeOf(const CefString& url) {
+  std::string text = url.ToString();
+  size_t colon = text.find(':');
+  return colon == std::string::npos ? CefString() : LowerAscii(CefString(text.substr(0, colon)));
+}
+
+// The first registration whose scheme and domain match; registrations made with a domain
+// for a scheme that is not standard were stored with an empty one.
+struct Match {
+  CefRefPtr<CefSchemeHandlerFactory> factory;
+  CefString scheme;
+};
+Match FindFactory(const CefString& url) {
+  const CefString scheme = SchemeOf(url);
+  const CefString host(HostOf(url));
+  std::lock_guard<std::mutex> lock(EngineMutex());
+  for (const SchemeRegistration& r : State().factories) {
+    if (r.scheme == scheme && (r.domain.empty() || r.domain == host))
+      return Match{r.factory, r.scheme};
+  }
+  return Match{};
+}
+
+void Publish(Load& load, const std::function<void(driver::ResourceReceived&)>& change) {
+  std::lock_guard<std::mutex> lock(load.mutex);
+  change(load.received);
+  load.changed.notify_all();
+}
+
+void Serve(Load& load, int browser_id, const CefString& url, cef_resource_type_t type) {
+  driver::ResourceReceived got;
+  Match match = FindFactory(url);
+  CefRefPtr<CefBrowser> browser;
+  CefRefPtr<CefFrame> frame;
+  if (browser_id > 0) {
+    CefRefPtr<BrowserImpl> found = FindBrowser(browser_id);
+    browser = found.get();
+    if (found)
+      frame = found->GetMainFrame();
+  }
+  CefRefPtr<CefRequest> request = RequestImpl::ForNavigation(url, type, TT_LINK).get();
+  CefRefPtr<CefResourceHandler> handler =
+      match.factory ? match.factory->Create(browser, frame, match.scheme, request) : nullptr;
+  if (!handler) {
+    // No factory, or one that lets the engine go on: the stand-in's network has nothing more.
+    got.error = ERR_FAILED;
+  } else {
+    got.offered = true;
+    bool handle_request = false;
+    const bool opened = handler->Open(request, handle_request, nullptr);
+    got.handled = opened && handle_request;
+    if (!got.handled) {
+      // Not served at once: the request is cancelled, as the engine does with an open that
+      // neither handles nor continues.
+      got.error = ERR_ABORTED;
+      handler->Cancel();
+      got.canceled = true;
+    } else {
+      CefRefPtr<ResponseImpl> response = new ResponseImpl();
+      CefString redirect;
+      handler->GetResponseHeaders(response.get(), got.length, redirect);
+      got.status = response->GetStatus();
+      got.mime_type = response->GetMimeType();
+      got.charset = response->GetCharset();
+      std::vector<char> chunk(driver::kReadChunkBytes);
+      while (true) {
+        if (load.cancel_requested) {
+          handler->Cancel();
+          got.canceled = true;
+          got.error = ERR_ABORTED;
+          break;
+        }
+        int bytes_read = 0;
+        ++got.reads;
+        const bool more = handler->Read(chunk.data(), driver::kReadChunkBytes, bytes_read, nullptr);
+        if (more && bytes_read > 0) {
+          got.body.append(chunk.data(), static_cast<size_t>(bytes_read));
+          continue;
+        }
+        if (!more && bytes_read < 0)
+          got.error = bytes_read;
+        break;
+      }
+    }
+  }
+  // The handler goes on this thread, as its last release does in the engine's loader.
+  handler = nullptr;
+  request = nullptr;
+  got.finished = true;
+  Publish(load, [&](driver::ResourceReceived& r) { r = got; });
+}
+
+std::shared_ptr<Load> Find(int id) {
+  std::lock_guard<std::mutex> lock(g_loads_mutex);
+  auto it = g_loads.find(id);
+  return it == g_loads.end() ? nullptr : it->second;
+}
+
+}  // namespace
+
+namespace driver {
+
+int LoadResource(int browser_id, const CefString& url, cef_resource_type_t type) {
+  auto load = std::make_shared<Load>();
+  int id;
+  {
+    std::lock_guard<std::mutex> lock(g_loads_mutex);
+    id = g_next_load++;
+    g_loads[id] = load;
+  }
+  Load* raw = load.get();
+  load->thread = std::thread([raw, browser_id, url, type] { Serve(*raw, browser_id, url, type); });
+  return id;
+}
+
+void CancelResource(int id) {
+  std::shared_ptr<Load> load = Find(id);
+  if (load)
+    load->cancel_requested = true;
+}
+
+bool AwaitResource(int id, int timeout_ms, ResourceReceived* out) {
+  std::shared_ptr<Load> load = Find(id);
+  if (!load)
+    return false;
+  bool finished;
+  {
+    std::unique_lock<std::mutex> lock(load->mutex);
+    finished = load->changed.wait_for(lock, std::chrono::milliseconds(timeout_ms),
+                                      [&] { return load->received.finished; });
+    if (out)
+      *out = load->received;
+  }
+  if (!finished)
+    return false;
+  // Joined once finished, so that the thread's own end (and whatever runs at it) is over
+  // when the caller hears the result.
+  if (load->thread.joinable())
+    load->thread.join();
+  std::lock_guard<std::mutex> lock(g_loads_mutex);
+  g_loads.erase(id);
+  return true;
+}
+
+}  // namespace driver
+}  // namespace cefsim

@@ -2,6 +2,9 @@
 // getVersion, which touches no shared state.
 #include <jni.h>
 
+#include <chrono>
+#include <vector>
+
 #include "app/command_line_map.h"
 #include "app/my_app.h"
 #include "app/shared_client.h"
@@ -35,6 +38,26 @@ CefRefPtr<MyApp> g_app;
 // or after it stopped.
 bool g_engine_running = false;
 bool g_engine_stopped = false;
+
+// The engine expects every browser closed before it shuts down; a client that forgot some (or
+// was interrupted on its way out) would otherwise leave the engine tearing down live browsers.
+// Closing them here costs a correct client nothing: its tables are already empty.
+constexpr auto kCloseAtShutdownBound = std::chrono::seconds(5);
+
+void CloseBrowsersLeftOpen() {
+  if (brivon::Browsers().empty()) return;
+  std::vector<CefRefPtr<CefBrowser>> open;
+  for (const auto& entry : brivon::Browsers()) open.push_back(entry.second);
+  for (const auto& browser : open) {
+    brivon::MarkClosing(brivon::BrowserId(browser));
+    browser->GetHost()->CloseBrowser(true);
+  }
+  open.clear();
+  const auto deadline = std::chrono::steady_clock::now() + kCloseAtShutdownBound;
+  while (!brivon::Browsers().empty() && std::chrono::steady_clock::now() < deadline) {
+    CefDoMessageLoopWork();
+  }
+}
 
 }  // namespace
 
@@ -92,6 +115,7 @@ JNIEXPORT void JNICALL Java_com_velmor_brivon_jni_CefLib_doMessageLoopWork(JNIEn
 JNIEXPORT void JNICALL Java_com_velmor_brivon_jni_CefLib_shutdown(JNIEnv* env, jclass) {
   brivon::NativeCall call(env);
   if (g_engine_running) {
+    CloseBrowsersLeftOpen();
     CefShutdown();
     g_engine_running = false;
     g_engine_stopped = true;

@@ -9,6 +9,7 @@ import com.velmor.brivon.jni.CefSettings;
 import com.velmor.brivon.probe.CallbackProbe;
 import com.velmor.brivon.sim.SimDriver;
 import com.velmor.brivon.testing.Engine;
+import com.velmor.brivon.testing.HardStrings;
 import java.util.ArrayList;
 import java.util.LinkedHashMap;
 import java.util.List;
@@ -94,6 +95,28 @@ class LegacyStringTest {
             assertEquals("/tmp/legacy 😀 cache", SimDriver.initSettings().cachePath);
         } finally {
             CefLib.shutdown();
+        }
+    }
+
+    /**
+     * What the legacy road can carry back: the text up to its first NUL, every character beyond
+     * the BMP and every lone surrogate as U+FFFD (modified UTF-8 has no four-byte form, and a
+     * lone surrogate has no UTF-8 form at all).
+     */
+    private static String legacyBack(String engine) {
+        StringBuilder out = new StringBuilder();
+        HardStrings.beforeNul(engine).codePoints().forEach(cp ->
+                out.append(cp > 0xFFFF || (cp >= 0xD800 && cp <= 0xDFFF) ? '\uFFFD' : (char) cp));
+        return out.toString();
+    }
+
+    @Test
+    @DisplayName("seeded random hard strings, a million units long included: to the engine as in the main build, back as UTF-8 can carry them")
+    void hardStringsBothWays() {
+        long seed = HardStrings.seed();
+        for (String text : HardStrings.make(seed, 2000)) {
+            assertArrayEquals(HardStrings.beforeNul(text).toCharArray(), CallbackProbe.toEngineUnits(text), "seed " + seed);
+            assertEquals(legacyBack(text), CallbackProbe.fromEngineUnits(text.toCharArray()), "seed " + seed);
         }
     }
 }

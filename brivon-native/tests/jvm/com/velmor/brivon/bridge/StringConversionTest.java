@@ -6,11 +6,12 @@ import static org.junit.jupiter.api.Assertions.assertNotNull;
 
 import com.velmor.brivon.probe.CallbackProbe;
 import com.velmor.brivon.testing.Engine;
+import com.velmor.brivon.testing.HardStrings;
 import org.junit.jupiter.api.BeforeAll;
 import org.junit.jupiter.api.DisplayName;
+import org.junit.jupiter.api.Test;
 import org.junit.jupiter.params.ParameterizedTest;
 import org.junit.jupiter.params.provider.CsvSource;
-import org.junit.jupiter.api.Test;
 
 /** Text between Java and the engine's UTF-16 strings. */
 class StringConversionTest {
@@ -61,5 +62,15 @@ class StringConversionTest {
         String result = CallbackProbe.fromEngineUnits(new char[0]);
         assertNotNull(result);
         assertEquals("", result);
+    }
+
+    @Test
+    @DisplayName("seeded random hard strings, a million units long included: to the engine cut at the first NUL, back unit for unit")
+    void hardStringsBothWays() {
+        long seed = HardStrings.seed();
+        for (String text : HardStrings.make(seed, 2000)) {
+            assertArrayEquals(HardStrings.beforeNul(text).toCharArray(), CallbackProbe.toEngineUnits(text), "seed " + seed);
+            assertEquals(text, CallbackProbe.fromEngineUnits(text.toCharArray()), "seed " + seed);
+        }
     }
 }

@@ -14,14 +14,16 @@ case "$which" in
   all | --main | --sanitized) ;;
   *) echo "usage: $0 [--main | --sanitized]" >&2; exit 2 ;;
 esac
-"$root/tools/install-deps.sh"
+. "$root/tools/timing.sh"
+timed "install packages" "$root/tools/install-deps.sh"
 if [ "$which" != --sanitized ]; then
   cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Debug \
     ${BRIVON_CEF_CHECK_ROOTS:+"-DBRIVON_CEF_CHECK_ROOTS=$BRIVON_CEF_CHECK_ROOTS"}
-  cmake --build "$build" -j "$(nproc)"
+  timed "build: main (host and Windows)" cmake --build "$build" -j "$(nproc)"
 fi
 if [ "$which" != --main ]; then
   cmake -S "$root" -B "$build/asan" -DCMAKE_BUILD_TYPE=Debug -DBRIVON_SANITIZE=ON \
     -DBRIVON_WINDOWS_BUILDS=OFF
-  cmake --build "$build/asan" -j "$(nproc)"
+  timed "build: sanitizer" cmake --build "$build/asan" -j "$(nproc)"
 fi
+print_times

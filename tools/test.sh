@@ -26,7 +26,9 @@ if [ -z "${BRIVON_CEF_CHECK_ROOTS:-}" ]; then
   done
   [ -n "$roots" ] && export BRIVON_CEF_CHECK_ROOTS="$roots"
 fi
-"$root/tools/build.sh" "$which"
+. "$root/tools/timing.sh"
+in_dir() { (cd "$1" && shift && "$@"); }
+timed "install and build (times above)" "$root/tools/build.sh" "$which"
 
 # Builds the deliverables in a tree configured against one distribution and runs the checks of
 # that tree. "None": a build type that is neither Debug nor Release, and the cheapest to compile.
@@ -42,14 +44,14 @@ engine_windows=skipped
 if [ "$which" = all ]; then
   if [ -n "$linux_dist" ]; then
     engine_linux=passed
-    engine_check cef-linux64 "$linux_dist" -DBRIVON_WINDOWS_BUILDS=OFF || engine_linux=FAILED
+    timed "real engine, Linux: build and check" engine_check cef-linux64 "$linux_dist" -DBRIVON_WINDOWS_BUILDS=OFF || engine_linux=FAILED
   else
     echo "real-engine checks (Linux): skipped, BRIVON_CEF_LINUX_ROOT names no distribution"
   fi
   if [ -n "$windows_dist" ]; then
     engine_windows=passed
     javac_path=$(readlink -f "$(command -v javac)")
-    engine_check cef-windows32 "$windows_dist" \
+    timed "real engine, Windows: build and check" engine_check cef-windows32 "$windows_dist" \
       -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-i686.cmake" \
       -DBRIVON_JDK_INCLUDE_DIR="$(dirname "$(dirname "$javac_path")")/include" || engine_windows=FAILED
   else
@@ -61,12 +63,14 @@ main=skipped
 if [ "$which" = all ]; then
   main=passed
   # Windows need a display; one virtual display serves the whole run.
-  (cd "$build" && xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure --timeout 300) ||
-    main=FAILED
+  timed "tests: main build" in_dir "$build" xvfb-run -a -s "-screen 0 1280x1024x24" \
+    ctest -j "$(nproc)" --output-on-failure --timeout 300 || main=FAILED
 fi
 sanitized=passed
-(cd "$build/asan" && ctest --output-on-failure --timeout 300) || sanitized=FAILED
+timed "tests: sanitizer build" in_dir "$build/asan" ctest -j "$(nproc)" --output-on-failure --timeout 300 ||
+  sanitized=FAILED
 
+print_times
 echo "main build: $main; sanitizer build: $sanitized;" \
   "real engine: Linux $engine_linux, Windows $engine_windows"
 for result in "$main" "$sanitized" "$engine_linux" "$engine_windows"; do

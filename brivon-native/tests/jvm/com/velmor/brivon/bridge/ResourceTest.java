@@ -228,6 +228,7 @@ class ResourceTest extends BrowserSession {
         "getContentLength;  500; 0123456789;  0; createRequest open getHttpStatusCode getContentLength read read close",
         "getContentType;    500; 0123456789;  0; createRequest open getHttpStatusCode getContentLength getContentType read read close",
         "read;              201; '';         -2; createRequest open getHttpStatusCode getContentLength getContentType read close",
+        "close;             201; 0123456789;  0; createRequest open getHttpStatusCode getContentLength getContentType read read close",
     })
     void javaExceptions(String thrower, int status, String body, int error, String expectedCalls) {
         serve(url -> new Served(201, "text/plain", 10, bytes("0123456789"), 100, thrower));
@@ -272,12 +273,13 @@ class ResourceTest extends BrowserSession {
         }
     }
 
-    @Test
-    @DisplayName("a request cancelled while Java reads: cancel, then close, and the load ends aborted")
-    void cancelledWhileReading() throws InterruptedException {
+    @ParameterizedTest(name = "throwing from: ''{0}''")
+    @DisplayName("a request cancelled while Java reads: cancel, then close, and the load ends aborted, also when cancel or close throws")
+    @ValueSource(strings = {"", "cancel", "close"})
+    void cancelledWhileReading(String thrower) throws InterruptedException {
         CountDownLatch reading = new CountDownLatch(1);
         CountDownLatch goOn = new CountDownLatch(1);
-        serve(url -> new Served(200, "text/plain", -1, new byte[100_000], 1000, null) {
+        serve(url -> new Served(200, "text/plain", -1, new byte[100_000], 1000, thrower) {
             @Override
             public int read(ByteBuffer buffer) {
                 reading.countDown();
@@ -301,6 +303,9 @@ class ResourceTest extends BrowserSession {
         assertEquals(List.of("cancel", "close"), names.subList(names.size() - 2, names.size()));
         assertEquals(1, Collections.frequency(names, "cancel"));
         assertEquals(1, Collections.frequency(names, "close"));
+        // The loader thread's exception was cleared there: the next request is served whole.
+        serve(url -> new Served(200, "text/plain", 2, bytes("ok"), 100, null));
+        assertArrayEquals(bytes("ok"), load("brivon://app/after", SimResources.MAIN_FRAME).body);
     }
 
     @Test

@@ -9,12 +9,7 @@
 # a PNG's IHDR chunk the size and, from its colour type and bit depth, the bits per pixel.
 include(${CMAKE_CURRENT_LIST_DIR}/PeInspect.cmake)
 pe_require_args(FILE NAME IMAGES)
-if(NOT WRESTOOL)
-  find_program(WRESTOOL NAMES wrestool)
-endif()
-if(NOT WRESTOOL)
-  message(FATAL_ERROR "wrestool not found (package icoutils)")
-endif()
+pe_find_wrestool()
 
 # The little-endian unsigned number of `count` bytes at byte `offset` of a hex string.
 function(hex_le hex offset count out)
@@ -54,16 +49,7 @@ function(read_resource type name out)
   set(${out} "${hex}" PARENT_SCOPE)
 endfunction()
 
-execute_process(COMMAND "${WRESTOOL}" -l --type=14 "${FILE}"
-  OUTPUT_VARIABLE listing ERROR_VARIABLE errors RESULT_VARIABLE status)
-if(NOT status EQUAL 0)
-  message(FATAL_ERROR "wrestool -l ${FILE} failed (${status}): ${errors}")
-endif()
-string(REGEX MATCHALL "--type=[^\n]*" groups "${listing}")
-list(LENGTH groups group_count)
-if(NOT group_count EQUAL 1 OR NOT listing MATCHES "--name=${NAME} ")
-  message(FATAL_ERROR "${FILE}: expected one icon group named ${NAME}, found:\n${listing}")
-endif()
+pe_require_single_resource("${FILE}" 14 ${NAME} "icon group")
 
 read_resource(14 ${NAME} group)
 string(REPLACE "," ";" expected "${IMAGES}")

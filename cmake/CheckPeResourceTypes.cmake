@@ -4,18 +4,8 @@
 #   cmake -DFILE=<exe> -DTYPES=<type number>,... [-DWRESTOOL=<wrestool>] -P CheckPeResourceTypes.cmake
 include(${CMAKE_CURRENT_LIST_DIR}/PeInspect.cmake)
 pe_require_args(FILE TYPES)
-if(NOT WRESTOOL)
-  find_program(WRESTOOL NAMES wrestool)
-endif()
-if(NOT WRESTOOL)
-  message(FATAL_ERROR "wrestool not found (package icoutils)")
-endif()
 
-execute_process(COMMAND "${WRESTOOL}" -l "${FILE}"
-  OUTPUT_VARIABLE listing ERROR_VARIABLE errors RESULT_VARIABLE status)
-if(NOT status EQUAL 0)
-  message(FATAL_ERROR "wrestool -l ${FILE} failed (${status}): ${errors}")
-endif()
+pe_resource_listing("${FILE}" "" listing)
 string(REGEX MATCHALL "--type=[^ \n]+" found "${listing}")
 list(TRANSFORM found REPLACE "^--type=" "")
 list(REMOVE_DUPLICATES found)

@@ -83,3 +83,39 @@ function(pe_import_names file dll out found)
   set(${out} "${names}" PARENT_SCOPE)
   set(${found} ${seen} PARENT_SCOPE)
 endfunction()
+
+# Sets WRESTOOL (icoutils' resource lister) unless the caller named one.
+macro(pe_find_wrestool)
+  if(NOT WRESTOOL)
+    find_program(WRESTOOL NAMES wrestool)
+  endif()
+  if(NOT WRESTOOL)
+    message(FATAL_ERROR "wrestool not found (package icoutils)")
+  endif()
+endmacro()
+
+# wrestool's listing of the file's resources, of one type unless `type` is empty.
+function(pe_resource_listing file type out)
+  pe_find_wrestool()
+  set(type_arg "")
+  if(NOT type STREQUAL "")
+    set(type_arg "--type=${type}")
+  endif()
+  execute_process(COMMAND "${WRESTOOL}" -l ${type_arg} "${file}"
+    OUTPUT_VARIABLE listing ERROR_VARIABLE errors RESULT_VARIABLE status)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "wrestool -l ${file} failed (${status}): ${errors}")
+  endif()
+  set(${out} "${listing}" PARENT_SCOPE)
+endfunction()
+
+# Fails unless the file holds exactly one resource of `type` and it is named `name`; `what`
+# says in the failure what kind of resource was expected.
+function(pe_require_single_resource file type name what)
+  pe_resource_listing("${file}" ${type} listing)
+  string(REGEX MATCHALL "--type=[^\n]*" entries "${listing}")
+  list(LENGTH entries count)
+  if(NOT count EQUAL 1 OR NOT listing MATCHES "--name=${name} ")
+    message(FATAL_ERROR "${file}: expected one ${what} named ${name}, found:\n${listing}")
+  endif()
+endfunction()

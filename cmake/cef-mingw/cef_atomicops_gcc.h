@@ -66,11 +66,15 @@ inline void MemoryBarrier() {
   inline void NoBarrier_Store(volatile T* ptr, T value) {                                        \
     __atomic_store_n(ptr, value, __ATOMIC_RELAXED);                                              \
   }                                                                                              \
-  inline void Acquire_Store(volatile T* ptr, T value) { brivon_atomics::StoreThenFence(ptr, value); } \
+  inline void Acquire_Store(volatile T* ptr, T value) {                                            \
+    brivon_atomics::StoreThenFence(ptr, value);                                                    \
+  }                                                                                                \
   inline void Release_Store(volatile T* ptr, T value) {                                          \
     __atomic_store_n(ptr, value, __ATOMIC_RELEASE);                                              \
   }                                                                                              \
-  inline T NoBarrier_Load(volatile const T* ptr) { return __atomic_load_n(ptr, __ATOMIC_RELAXED); } \
+  inline T NoBarrier_Load(volatile const T* ptr) {                                                 \
+    return __atomic_load_n(ptr, __ATOMIC_RELAXED);                                                 \
+  }                                                                                                \
   inline T Acquire_Load(volatile const T* ptr) { return __atomic_load_n(ptr, __ATOMIC_ACQUIRE); } \
   inline T Release_Load(volatile const T* ptr) { return brivon_atomics::FenceThenLoad(ptr); }
 

@@ -14,14 +14,14 @@ import java.nio.ByteBuffer;
  * of the same body and the cost of attaching a thread, and what a small request costs with
  * engine threads attached once (and what it would cost attaching per call).
  */
-public final class ResourceBench {
+public final class ResourceBenchmark {
     private static final int MIB = 1 << 20;
     private static final int RUNS = 5;
     private static final int SMALL_REQUESTS = 2000;
     /** Java calls of a one-chunk request: createRequest, open, status, length, type, 2 reads, close. */
     private static final int CALLS_PER_SMALL_REQUEST = 8;
 
-    private ResourceBench() {
+    private ResourceBenchmark() {
     }
 
     private static final ThreadMXBean THREADS = ManagementFactory.getThreadMXBean();

@@ -8,16 +8,25 @@
 #include <vector>
 
 #include "include/cef_base.h"
+#include "include/internal/cef_types.h"
 
 namespace cefsim {
 namespace driver {
 
-// The address serves a document with this title (empty: the document has none) and
-// these subframes in document order, with the given HTTP status.
+// What a document declares it needs: an image, a style sheet, a script.
+struct Subresource {
+  CefString url;
+  cef_resource_type_t type;
+};
+
+// The address serves a document with this title (empty: the document has none) and these
+// subframes in document order, with the given HTTP status. Once committed, the document
+// requests those of its subresources that a scheme handler factory serves (resources.h).
 void ServePage(const CefString& url,
                const CefString& title,
                const std::vector<CefString>& subframe_urls,
-               int status = 200);
+               int status = 200,
+               const std::vector<Subresource>& subresources = {});
 
 // Navigations to this host fail before they commit with ERR_NAME_NOT_RESOLVED.
 void UnreachableHost(const CefString& host);

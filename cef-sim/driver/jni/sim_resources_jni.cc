@@ -59,6 +59,33 @@ JNIEXPORT jobject JNICALL Java_com_velmor_brivon_sim_SimResources_nativeAwait(JN
   return out;
 }
 
+JNIEXPORT jobjectArray JNICALL Java_com_velmor_brivon_sim_SimResources_nativePageRequests(
+    JNIEnv* env, jclass, jint browser_id) {
+  const std::vector<driver::PageRequest> requests = driver::PageRequests(browser_id);
+  jclass item = env->FindClass("com/velmor/brivon/sim/SimResources$PageRequest");
+  if (!item)
+    return nullptr;
+  jmethodID make = env->GetMethodID(item, "<init>", "(ILjava/lang/String;IJ)V");
+  jobjectArray out =
+      make ? env->NewObjectArray(static_cast<jsize>(requests.size()), item, nullptr) : nullptr;
+  for (size_t i = 0; out && i < requests.size(); ++i) {
+    jstring url = ToJava(env, requests[i].url);
+    jobject one = url ? env->NewObject(item, make, requests[i].id, url,
+                                       static_cast<jint>(requests[i].type),
+                                       static_cast<jlong>(requests[i].frame_id))
+                      : nullptr;
+    if (one)
+      env->SetObjectArrayElement(out, static_cast<jsize>(i), one);
+    if (url)
+      env->DeleteLocalRef(url);
+    if (!one)
+      return nullptr;
+    env->DeleteLocalRef(one);
+  }
+  env->DeleteLocalRef(item);
+  return out;
+}
+
 }  // extern "C"
 
 // Yardsticks for the resource benchmark, measured on a thread of their own.

@@ -32,6 +32,26 @@ JNIEXPORT void JNICALL Java_com_velmor_brivon_sim_SimWeb_nativeServePage(JNIEnv*
   driver::ServePage(FromJava(env, url), FromJava(env, title), subframe_urls, status);
 }
 
+JNIEXPORT void JNICALL Java_com_velmor_brivon_sim_SimWeb_nativeServePageWithSubresources(
+    JNIEnv* env, jclass, jstring url, jstring title, jobjectArray urls, jintArray types) {
+  const jsize count = env->GetArrayLength(urls);
+  if (env->GetArrayLength(types) != count)
+    return;
+  std::vector<jint> type_values(static_cast<size_t>(count));
+  if (count > 0)
+    env->GetIntArrayRegion(types, 0, count, type_values.data());
+  std::vector<driver::Subresource> subresources;
+  for (jsize i = 0; i < count; ++i) {
+    jstring s = static_cast<jstring>(env->GetObjectArrayElement(urls, i));
+    if (env->ExceptionCheck())
+      return;
+    subresources.push_back(driver::Subresource{
+        FromJava(env, s), static_cast<cef_resource_type_t>(type_values[static_cast<size_t>(i)])});
+    env->DeleteLocalRef(s);
+  }
+  driver::ServePage(FromJava(env, url), FromJava(env, title), {}, 200, subresources);
+}
+
 JNIEXPORT void JNICALL Java_com_velmor_brivon_sim_SimWeb_nativeUnreachableHost(JNIEnv* env,
                                                                               jclass,
                                                                               jstring host) {

@@ -18,6 +18,9 @@
 namespace cefsim {
 
 class WireReader;
+namespace driver {
+struct ResourceReceived;
+}
 
 struct Navigation;
 class RendererHost;
@@ -233,7 +236,14 @@ class BrowserImpl : public CefBrowser, public CefBrowserHost {
  private:
   // Navigation steps (navigation.cc), each on the UI thread.
   void BeginNavigation(std::shared_ptr<Navigation> navigation);
+  void CommitNavigation(std::shared_ptr<Navigation> navigation, Resource served);
   void ContinueNavigation(std::shared_ptr<Navigation> navigation);
+  // A main-frame address that a scheme handler factory serves is fetched through it on a
+  // loader thread before the document commits (navigation_fetch.cc): true when the fetch
+  // has started, and the navigation goes on in FetchArrived.
+  bool FetchThroughFactory(std::shared_ptr<Navigation> navigation);
+  void FetchArrived(std::shared_ptr<Navigation> navigation,
+                    const driver::ResourceReceived& received);
   void FinishStop(CefString url);
   bool StillCurrent(const std::shared_ptr<Navigation>& navigation) const;
   void LoadingStateChanged(bool loading);

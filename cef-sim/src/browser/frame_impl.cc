@@ -16,9 +16,14 @@ FrameImpl::FrameImpl(CefRefPtr<BrowserImpl> browser,
 
 void FrameImpl::Detach() {
   attached_ = false;
+  // The document goes with its frame, and its requests in flight with it.
+  if (page_)
+    page_->Leave();
 }
 
 void FrameImpl::Commit(const CefString& url, std::shared_ptr<Page> page) {
+  if (page_ && page_ != page)
+    page_->Leave();
   url_ = url;
   page_ = page;
 }

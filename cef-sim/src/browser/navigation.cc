@@ -19,6 +19,7 @@
 #include "src/browser/browser_impl.h"
 #include "src/browser/browser_registry.h"
 #include "src/browser/navigation.h"
+#include "src/page/page_requests.h"
 #include "src/request_impl.h"
 
 namespace cefsim {
@@ -176,9 +177,21 @@ void BrowserImpl::BeginNavigation(std::shared_ptr<Navigation> navigation) {
       return;
   }
 
+  // A factory's address goes on in CommitNavigation once fetched (navigation_fetch.cc).
+  if (navigation->kind != Navigation::Kind::kString && FetchThroughFactory(navigation))
+    return;
   Resource served;
   if (navigation->kind != Navigation::Kind::kString)
     served = Web().Lookup(navigation->url);
+  CommitNavigation(navigation, served);
+}
+
+void BrowserImpl::CommitNavigation(std::shared_ptr<Navigation> navigation, Resource served) {
+  CefRefPtr<FrameImpl> main_frame;
+  {
+    std::lock_guard<std::mutex> lock(BrowsersMutex());
+    main_frame = main_frame_;
+  }
   if (served.unreachable) {
     {
       std::lock_guard<std::mutex> lock(BrowsersMutex());
@@ -229,6 +242,7 @@ void BrowserImpl::BeginNavigation(std::shared_ptr<Navigation> navigation) {
     RendererDetach(frame->GetIdentifier());
   gone.clear();
   RendererCommit(main_frame_id_, 0, navigation->url, served.title);
+  RequestSubresources(identifier_, main_frame.get(), page);
 
   if (CefRefPtr<CefDisplayHandler> handler = Display()) {
     handler->OnAddressChange(this, main_frame, navigation->url);
@@ -307,15 +321,19 @@ void BrowserImpl::NavigateSubframe(CefRefPtr<FrameImpl> frame,
       return;
   }
   Resource served = Web().Lookup(url);
+  std::shared_ptr<Page> page =
+      served.unreachable ? nullptr : std::make_shared<Page>(url, served);
   {
     std::lock_guard<std::mutex> lock(BrowsersMutex());
     if (closed_ || !frame->attached())
       return;
-    if (!served.unreachable)
-      frame->Commit(url, std::make_shared<Page>(url, served));
+    if (page)
+      frame->Commit(url, page);
   }
-  if (!served.unreachable)
+  if (page) {
     RendererCommit(frame->GetIdentifier(), main_frame_id_, url, served.title);
+    RequestSubresources(identifier_, frame.get(), page);
+  }
   CefRefPtr<CefLoadHandler> handler = Load();
   if (!handler)
     return;

@@ -18,6 +18,7 @@
 #include "src/browser/browser_registry.h"
 #include "src/browser/browser_impl.h"
 #include "src/engine.h"
+#include "src/loader/resource_loader.h"
 #include "src/loader/response_impl.h"
 #include "src/lower_ascii.h"
 #include "src/request_impl.h"
@@ -35,8 +36,13 @@ struct Load {
 };
 
 std::mutex g_loads_mutex;
-std::map<int, std::shared_ptr<Load>> g_loads;
+// Never destroyed, as the rest of the engine's state: a load nobody awaited keeps its
+// thread, which must not meet a destructor at the process's exit.
+std::map<int, std::shared_ptr<Load>>& g_loads = *new std::map<int, std::shared_ptr<Load>>();
 int g_next_load = 1;
+// The requests each browser's pages and navigations made, in order (g_loads_mutex).
+std::map<int, std::vector<driver::PageRequest>>& g_page_requests =
+    *new std::map<int, std::vector<driver::PageRequest>>();
 
 CefString SchemeOf(const CefString& url) {
   std::string text = url.ToString();
@@ -67,18 +73,22 @@ void Publish(Load& load, const std::function<void(driver::ResourceReceived&)>& c
   load.changed.notify_all();
 }
 
-void Serve(Load& load, int browser_id, const CefString& url, cef_resource_type_t type) {
+void Serve(Load& load, const LoadOrder& order) {
+  const CefString& url = order.url;
   driver::ResourceReceived got;
   Match match = FindFactory(url);
   CefRefPtr<CefBrowser> browser;
-  CefRefPtr<CefFrame> frame;
-  if (browser_id > 0) {
-    CefRefPtr<BrowserImpl> found = FindBrowser(browser_id);
+  CefRefPtr<CefFrame> frame = order.frame;
+  if (order.browser_id > 0) {
+    CefRefPtr<BrowserImpl> found = FindBrowser(order.browser_id);
     browser = found.get();
-    if (found)
+    if (found && !frame)
       frame = found->GetMainFrame();
   }
-  CefRefPtr<CefRequest> request = RequestImpl::ForNavigation(url, type, TT_LINK).get();
+  auto wanted = [&] {
+    return !load.cancel_requested && !(order.abandoned && order.abandoned());
+  };
+  CefRefPtr<CefRequest> request = RequestImpl::ForNavigation(url, order.type, TT_LINK).get();
   CefRefPtr<CefResourceHandler> handler =
       match.factory ? match.factory->Create(browser, frame, match.scheme, request) : nullptr;
   if (!handler) {
@@ -95,6 +105,11 @@ void Serve(Load& load, int browser_id, const CefString& url, cef_resource_type_t
       got.error = ERR_ABORTED;
       handler->Cancel();
       got.canceled = true;
+    } else if (!wanted()) {
+      // Gone before its headers: the engine cancels the open request.
+      handler->Cancel();
+      got.canceled = true;
+      got.error = ERR_ABORTED;
     } else {
       CefRefPtr<ResponseImpl> response = new ResponseImpl();
       CefString redirect;
@@ -104,7 +119,7 @@ void Serve(Load& load, int browser_id, const CefString& url, cef_resource_type_t
       got.charset = response->GetCharset();
       std::vector<char> chunk(driver::kReadChunkBytes);
       while (true) {
-        if (load.cancel_requested) {
+        if (!wanted()) {
           handler->Cancel();
           got.canceled = true;
           got.error = ERR_ABORTED;
@@ -126,6 +141,10 @@ void Serve(Load& load, int browser_id, const CefString& url, cef_resource_type_t
   // The handler goes on this thread, as its last release does in the engine's loader.
   handler = nullptr;
   request = nullptr;
+  frame = nullptr;
+  browser = nullptr;
+  if (order.finished)
+    order.finished(got);
   got.finished = true;
   Publish(load, [&](driver::ResourceReceived& r) { r = got; });
 }
@@ -138,19 +157,42 @@ std::shared_ptr<Load> Find(int id) {
 
 }  // namespace
 
+bool FactoryServes(const CefString& url) {
+  return FindFactory(url).factory != nullptr;
+}
+
+int StartLoad(LoadOrder order) {
+  auto load = std::make_shared<Load>();
+  int id;
+  // The thread is started with the table locked, so that it is stored before anyone can
+  // await and join it.
+  std::lock_guard<std::mutex> lock(g_loads_mutex);
+  id = g_next_load++;
+  g_loads[id] = load;
+  if (order.for_page && order.browser_id > 0) {
+    const int64 frame_id = order.frame ? order.frame->GetIdentifier() : 0;
+    g_page_requests[order.browser_id].push_back(
+        driver::PageRequest{id, order.url, order.type, frame_id});
+  }
+  Load* raw = load.get();
+  load->thread = std::thread([raw, order] { Serve(*raw, order); });
+  return id;
+}
+
 namespace driver {
 
 int LoadResource(int browser_id, const CefString& url, cef_resource_type_t type) {
-  auto load = std::make_shared<Load>();
-  int id;
-  {
-    std::lock_guard<std::mutex> lock(g_loads_mutex);
-    id = g_next_load++;
-    g_loads[id] = load;
-  }
-  Load* raw = load.get();
-  load->thread = std::thread([raw, browser_id, url, type] { Serve(*raw, browser_id, url, type); });
-  return id;
+  LoadOrder order;
+  order.browser_id = browser_id;
+  order.url = url;
+  order.type = type;
+  return StartLoad(order);
+}
+
+std::vector<PageRequest> PageRequests(int browser_id) {
+  std::lock_guard<std::mutex> lock(g_loads_mutex);
+  auto it = g_page_requests.find(browser_id);
+  return it == g_page_requests.end() ? std::vector<PageRequest>() : it->second;
 }
 
 void CancelResource(int id) {

@@ -17,6 +17,10 @@ std::vector<CefString> Page::subframe_urls() const {
   return served_.subframe_urls;
 }
 
+std::vector<driver::Subresource> Page::subresources() const {
+  return served_.subresources;
+}
+
 CefString Page::title() const {
   std::lock_guard<std::mutex> lock(mutex_);
   return title_;

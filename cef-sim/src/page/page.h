@@ -1,6 +1,7 @@
 #ifndef CEFSIM_SRC_PAGE_PAGE_H_
 #define CEFSIM_SRC_PAGE_PAGE_H_
 
+#include <atomic>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -27,6 +28,12 @@ class Page {
   CefString url() const;
   int status() const;
   std::vector<CefString> subframe_urls() const;
+  std::vector<driver::Subresource> subresources() const;
+
+  // The document goes (its frame's next document, the frame's removal, the browser's
+  // close): its requests still in flight are cancelled. Any thread, any lock held.
+  void Leave() { gone_ = true; }
+  bool gone() const { return gone_; }
 
   CefString title() const;
   // document.title = title; true when it changed.
@@ -44,6 +51,7 @@ class Page {
   const Resource served_;
   CefString title_;
   bool fullscreen_ = false;
+  std::atomic<bool> gone_{false};
   std::vector<ScriptRun> scripts_;
 };
 

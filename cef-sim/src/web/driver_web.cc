@@ -24,8 +24,10 @@ namespace driver {
 void ServePage(const CefString& url,
                const CefString& title,
                const std::vector<CefString>& subframe_urls,
-               int status) {
+               int status,
+               const std::vector<Subresource>& subresources) {
   Resource resource;
+  resource.subresources = subresources;
   resource.title = title;
   resource.subframe_urls = subframe_urls;
   resource.status = status;

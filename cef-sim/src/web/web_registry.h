@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "cefsim/web.h"
 #include "include/cef_base.h"
 
 namespace cefsim {
@@ -18,6 +19,7 @@ struct Resource {
   CefString title;  // empty: the document has no title
   std::vector<CefString> subframe_urls;
   int status = 200;
+  std::vector<driver::Subresource> subresources;
 };
 
 // The stand-in's network, set up by the driver and read by navigations. Any thread.

@@ -154,4 +154,30 @@ class LegacyResourceTest {
         assertEquals(500, got.status, got.toString());
         assertEquals(0, got.body.length);
     }
+
+    @Test
+    @DisplayName("a page served whole by read(String): the document is text/html, and each subresource it declares has the type its kind takes")
+    void pageServedWhole() {
+        String page = "brivon://app/index.html?lang=en";
+        String document = "<title>Legacy</title><img src=logo.png><link rel=stylesheet href=logo.png>";
+        CefLib.setResourceHandler(new WholeBody(
+                u -> (u.equals(page) ? document : "x").getBytes(StandardCharsets.UTF_8)));
+        long id = CefLib.createBrowser();
+        try {
+            CefLib.loadUrl(id, page);
+            Engine.pumpUntil(() -> SimResources.pageRequests((int) id).length == 3,
+                    "the page's requests");
+            List<String> got = new ArrayList<>();
+            for (SimResources.PageRequest request : SimResources.pageRequests((int) id)) {
+                SimResources.Received received = SimResources.await(request.id, WAIT_MILLIS);
+                assertNotNull(received, request.toString());
+                got.add(request.resourceType + " " + request.url + " " + received.mimeType);
+            }
+            assertEquals(List.of(SimResources.MAIN_FRAME + " " + page + " text/html",
+                    SimResources.IMAGE + " brivon://app/logo.png image/png",
+                    SimResources.STYLESHEET + " brivon://app/logo.png text/css"), got);
+        } finally {
+            Engine.close(id);
+        }
+    }
 }

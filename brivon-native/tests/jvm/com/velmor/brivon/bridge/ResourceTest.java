@@ -8,6 +8,7 @@ import static org.junit.jupiter.api.Assertions.assertNotSame;
 import static org.junit.jupiter.api.Assertions.assertTrue;
 
 import com.velmor.brivon.jni.CefLib;
+import com.velmor.brivon.jni.ResourceHandler;
 import com.velmor.brivon.jni.ResourceResponse;
 import com.velmor.brivon.sim.SimResources;
 import com.velmor.brivon.testing.BrowserSession;
@@ -23,6 +24,7 @@ import java.util.List;
 import java.util.Set;
 import java.util.concurrent.CountDownLatch;
 import java.util.concurrent.TimeUnit;
+import java.util.concurrent.atomic.AtomicBoolean;
 import java.util.function.Function;
 import org.junit.jupiter.api.AfterEach;
 import org.junit.jupiter.api.DisplayName;
@@ -365,6 +367,42 @@ class ResourceTest extends BrowserSession {
             assertArrayEquals(bodyFor("brivon://many/" + i, size), got.body, "request " + i);
         }
         assertEquals(0, allOpen.getCount());
+    }
+
+    @Test
+    @DisplayName("replacing the resource handler while requests are served: each uses the old or the new one, none a released one")
+    void replacedWhileLoading() throws InterruptedException {
+        ResourceHandler first = url -> new Served(200, "text/plain", 1, bytes("1"), 10, null);
+        ResourceHandler second = url -> new Served(200, "text/plain", 1, bytes("2"), 10, null);
+        // Registered before the first request: a request that finds the slot empty (as it is
+        // after the previous test) is rightly answered 500, which is not what this case is about.
+        CefLib.setResourceHandler(first);
+        AtomicBoolean replacing = new AtomicBoolean(true);
+        Thread replacer = new Thread(() -> {
+            while (replacing.get()) {
+                CefLib.setResourceHandler(first);
+                CefLib.setResourceHandler(second);
+            }
+        });
+        replacer.start();
+        try {
+            for (int round = 0; round < 8; round++) {
+                int[] ids = new int[16];
+                for (int i = 0; i < ids.length; i++) {
+                    ids[i] = SimResources.load(0, "brivon://swap/" + i, SimResources.MAIN_FRAME);
+                }
+                for (int id : ids) {
+                    SimResources.Received got = SimResources.await(id, WAIT_MILLIS);
+                    assertNotNull(got);
+                    assertEquals(200, got.status, got.toString());
+                    String body = new String(got.body, StandardCharsets.UTF_8);
+                    assertTrue(body.equals("1") || body.equals("2"), body);
+                }
+            }
+        } finally {
+            replacing.set(false);
+            replacer.join(WAIT_MILLIS);
+        }
     }
 
     @ParameterizedTest(name = "{0} reaches the resource handler: {1}")

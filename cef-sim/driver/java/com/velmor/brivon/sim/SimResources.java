@@ -59,6 +59,36 @@ public final class SimResources {
         }
     }
 
+    /** One request a browser's page or main-frame navigation made through a factory. */
+    public static final class PageRequest {
+        /** For {@link #await}. */
+        public final int id;
+        public final String url;
+        public final int resourceType;
+        public final long frameId;
+
+        PageRequest(int id, String url, int resourceType, long frameId) {
+            this.id = id;
+            this.url = url;
+            this.resourceType = resourceType;
+            this.frameId = frameId;
+        }
+
+        @Override
+        public String toString() {
+            return id + " " + url + " type=" + resourceType + " frame=" + frameId;
+        }
+    }
+
+    /**
+     * The requests the browser's pages made for the subresources they declare and its
+     * main-frame navigations made for their documents, through the factories, in order. Each
+     * page's requests are cancelled when the page goes.
+     */
+    public static PageRequest[] pageRequests(int browserId) {
+        return nativePageRequests(browserId);
+    }
+
     /** Starts loading the address for the browser (0: none); returns the request's id. */
     public static int load(int browserId, String url, int resourceType) {
         if (url == null) {
@@ -72,7 +102,8 @@ public final class SimResources {
 
     /**
      * Waits for the request's loader thread to end (at most {@code timeoutMillis}) and gives
-     * what the page received, or null when it has not ended in that time.
+     * what the page received, or null when it has not ended in that time. A result is taken
+     * once: a second await of the same request gives null.
      */
     public static Received await(int id, int timeoutMillis) {
         return nativeAwait(id, timeoutMillis);
@@ -87,4 +118,6 @@ public final class SimResources {
     private static native int nativeLoad(int browserId, String url, int resourceType);
 
     private static native Received nativeAwait(int id, int timeoutMillis);
+
+    private static native PageRequest[] nativePageRequests(int browserId);
 }

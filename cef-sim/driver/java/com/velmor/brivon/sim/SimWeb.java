@@ -32,6 +32,60 @@ public final class SimWeb {
         nativeServePage(url, title == null ? "" : title, status, subframes);
     }
 
+    /** A subresource a document declares: an image, a style sheet or a script. */
+    public static final class Subresource {
+        final String url;
+        final int resourceType;
+
+        private Subresource(String url, int resourceType) {
+            this.url = url;
+            this.resourceType = resourceType;
+        }
+    }
+
+    public static Subresource image(String url) {
+        return subresource(url, SimResources.IMAGE);
+    }
+
+    public static Subresource styleSheet(String url) {
+        return subresource(url, SimResources.STYLESHEET);
+    }
+
+    public static Subresource script(String url) {
+        return subresource(url, SimResources.SCRIPT);
+    }
+
+    private static Subresource subresource(String url, int type) {
+        if (url == null) {
+            throw new IllegalArgumentException("the subresource's address is missing");
+        }
+        return new Subresource(url, type);
+    }
+
+    /**
+     * The address serves a document with this title (null or empty: no title), status 200 and
+     * no subframes, declaring these subresources in document order. Once committed, the
+     * document requests those a scheme handler factory serves (see
+     * {@link SimResources#pageRequests}).
+     */
+    public static void servePageWithSubresources(String url, String title,
+            Subresource... subresources) {
+        if (url == null) {
+            throw new IllegalArgumentException("the address is missing");
+        }
+        Subresource[] declared = subresources == null ? new Subresource[0] : subresources.clone();
+        String[] urls = new String[declared.length];
+        int[] types = new int[declared.length];
+        for (int i = 0; i < declared.length; i++) {
+            if (declared[i] == null) {
+                throw new IllegalArgumentException("a subresource is missing");
+            }
+            urls[i] = declared[i].url;
+            types[i] = declared[i].resourceType;
+        }
+        nativeServePageWithSubresources(url, title == null ? "" : title, urls, types);
+    }
+
     /** Navigations to this host fail before they commit with -105 ERR_NAME_NOT_RESOLVED. */
     public static void unreachableHost(String host) {
         if (host == null) {
@@ -55,4 +109,7 @@ public final class SimWeb {
             String[] subframeUrls);
 
     private static native void nativeUnreachableHost(String host);
+
+    private static native void nativeServePageWithSubresources(String url, String title,
+            String[] urls, int[] types);
 }

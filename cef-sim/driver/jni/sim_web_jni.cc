@@ -32,6 +32,13 @@ JNIEXPORT void JNICALL Java_com_velmor_brivon_sim_SimWeb_nativeServePage(JNIEnv*
   driver::ServePage(FromJava(env, url), FromJava(env, title), subframe_urls, status);
 }
 
+JNIEXPORT void JNICALL Java_com_velmor_brivon_sim_SimWeb_nativeServeResponse(
+    JNIEnv* env, jclass, jstring url, jstring mime_type, jstring content_disposition,
+    jlong content_length) {
+  driver::ServeResponse(FromJava(env, url), FromJava(env, mime_type),
+                        FromJava(env, content_disposition), content_length);
+}
+
 JNIEXPORT void JNICALL Java_com_velmor_brivon_sim_SimWeb_nativeUnreachableHost(JNIEnv* env,
                                                                               jclass,
                                                                               jstring host) {

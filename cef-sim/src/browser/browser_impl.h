@@ -235,6 +235,11 @@ class BrowserImpl : public CefBrowser, public CefBrowserHost {
   void BeginNavigation(std::shared_ptr<Navigation> navigation);
   void ContinueNavigation(std::shared_ptr<Navigation> navigation);
   void FinishStop(CefString url);
+  // A response the engine downloads ends the navigation before it commits
+  // (navigation_download.cc).
+  void EndAsDownload(std::shared_ptr<Navigation> navigation,
+                     CefRefPtr<FrameImpl> main_frame,
+                     const Resource& served);
   bool StillCurrent(const std::shared_ptr<Navigation>& navigation) const;
   void LoadingStateChanged(bool loading);
   void StartHistoryNavigation(int offset);

@@ -19,6 +19,7 @@
 #include "src/browser/browser_impl.h"
 #include "src/browser/browser_registry.h"
 #include "src/browser/navigation.h"
+#include "src/download/response_download.h"
 #include "src/request_impl.h"
 
 namespace cefsim {
@@ -194,6 +195,11 @@ void BrowserImpl::BeginNavigation(std::shared_ptr<Navigation> navigation) {
     }
     if (idle)
       LoadingStateChanged(false);
+    return;
+  }
+  // Downloads: navigation_download.cc.
+  if (ServedAsDownload(served)) {
+    EndAsDownload(navigation, main_frame, served);
     return;
   }
 

@@ -1,5 +1,6 @@
 package com.velmor.brivon.bridge;
 
+import static org.junit.jupiter.api.Assertions.assertArrayEquals;
 import static org.junit.jupiter.api.Assertions.assertEquals;
 import static org.junit.jupiter.api.Assertions.assertFalse;
 import static org.junit.jupiter.api.Assertions.assertNotNull;
@@ -11,6 +12,7 @@ import com.velmor.brivon.jni.DownloadItem;
 import com.velmor.brivon.sim.SimBrowsers;
 import com.velmor.brivon.sim.SimDownloads;
 import com.velmor.brivon.sim.SimDriver;
+import com.velmor.brivon.sim.SimWeb;
 import com.velmor.brivon.testing.Engine;
 import com.velmor.brivon.testing.Events;
 import java.util.ArrayList;
@@ -271,6 +273,61 @@ abstract class DownloadCases {
         long last = startWriting("last.bin", 10);
         assertEquals(4_294_967_295L, last);
         assertEquals(4_294_967_295L, handler.last().getId());
+    }
+
+    @Test
+    @DisplayName("a navigation to a download starts it with the response's name and size; the page stays, with its address, document and frames")
+    void navigationToADownload() {
+        String home = "http://site.test/home";
+        SimWeb.servePage(home, "Home", "http://site.test/frame");
+        CefLib.loadUrl(id, home);
+        Engine.pumpUntil(() -> events.loadingStopped(id, 1), "the home page");
+        long[] frames = SimBrowsers.frameIds((int) id);
+        assertEquals(2, frames.length, "the main frame and its subframe");
+
+        // url, type, Content-Disposition, Content-Length; the name and total the download gets
+        String[][] cases = {
+            {"http://files.test/report?id=7", "application/pdf",
+                "attachment; filename*=UTF-8''report%20%F0%9F%98%80.pdf", "2048", "report 😀.pdf", "2048"},
+            {"http://files.test/builds/app%20v2.zip", "application/zip", "", "-1", "app v2.zip", "0"},
+        };
+        for (String[] c : cases) {
+            String url = c[0];
+            String name = c[4];
+            SimWeb.serveResponse(url, c[1], c[2], Long.parseLong(c[3]));
+            events.clear();
+            handler.calls.clear();
+            int updates = handler.updates.size();
+            CefLib.loadUrl(id, url);
+            Engine.pumpUntil(() -> handler.calls.size() == 2, "the download of " + url + " asked and continued");
+            long download = Long.parseLong(handler.calls.get(0).split(" ")[2]);
+            assertEquals(List.of(
+                    "before " + id + " " + download + " " + received(name) + " " + received(url),
+                    "internal " + id + " " + download + " []"), handler.calls, url);
+            SimDownloads.Record record = SimDownloads.record(download);
+            assertEquals(SimDownloads.SAVE_DIALOG, record.stage, record.toString());
+            assertEquals(name, record.dialogName);
+
+            List<String> names = new ArrayList<>();
+            for (Events.Call call : events.calls) {
+                names.add(call.name + (call.name.equals("onLoadError") ? " " + call.number : ""));
+            }
+            assertEquals(List.of("onBeforeBrowse", "onLoadingStateChange", "onLoadError -3", "onLoadingStateChange"), names,
+                    "ended before it commits: " + events.calls);
+            assertEquals(frames[0], events.named("onLoadError").get(0).frame);
+            assertEquals(home, CefLib.getMainFrameUrl(id), "the address stays");
+            assertArrayEquals(frames, SimBrowsers.frameIds((int) id), "the same document, with the same subframe");
+            assertEquals(home, SimBrowsers.frameUrl(frames[0]));
+
+            assertTrue(SimDownloads.chooseSavePath(download, "/home/user/Downloads/" + name));
+            awaitUpdates(updates + 1);
+            DownloadItem item = handler.last();
+            assertEquals(download, item.getId());
+            assertEquals(Long.parseLong(c[5]), item.getTotalBytes(), url);
+            assertEquals(0, item.getReceivedBytes());
+            assertEquals(c[5].equals("0") ? -1 : 0, item.getPercentComplete(), url);
+            assertEquals(DownloadItem.STATE_IN_PROGRESS, item.getState());
+        }
     }
 
     @Test

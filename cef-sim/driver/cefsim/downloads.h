@@ -34,8 +34,9 @@ void SetNextDownloadId(uint32_t id);
 bool ChooseSavePath(uint32_t id, const CefString& path);
 bool CancelSaveDialog(uint32_t id);
 
-// More of the body arrived: received bytes so far. The same count again is no change and
-// brings no update; a smaller one is refused.
+// More of the body arrived: received bytes so far. Also while the Save dialog is open, as
+// the engine goes on receiving meanwhile: those updates carry no path yet. The same count
+// again is no change and brings no update; a smaller one is refused.
 bool DownloadProgress(uint32_t id, int64_t received_bytes);
 // The body is complete (received becomes the total; an unknown total becomes known).
 bool CompleteDownload(uint32_t id);

@@ -328,10 +328,14 @@ bool CancelSaveDialog(uint32_t id) {
   });
 }
 
+// The body keeps arriving while the Save dialog waits for the user: that progress is reported
+// too, on an item with no path yet.
 bool DownloadProgress(uint32_t id, int64_t received_bytes) {
   bool unchanged = false;
   const bool stepped = ChangeAndReport(id, [&](Download& d) {
-    if (d.record.stage != DownloadRecord::kInProgress || received_bytes < d.received_bytes)
+    const bool receiving = d.record.stage == DownloadRecord::kInProgress ||
+                           d.record.stage == DownloadRecord::kSaveDialog;
+    if (!receiving || received_bytes < d.received_bytes)
       return false;
     // No change, no update.
     unchanged = received_bytes == d.received_bytes;

@@ -11,30 +11,26 @@ import com.velmor.brivon.jni.DownloadHandler;
 import com.velmor.brivon.jni.DownloadItem;
 import com.velmor.brivon.sim.SimBrowsers;
 import com.velmor.brivon.sim.SimDownloads;
-import com.velmor.brivon.sim.SimDriver;
 import com.velmor.brivon.sim.SimWeb;
+import com.velmor.brivon.testing.BrowserSession;
 import com.velmor.brivon.testing.Engine;
 import com.velmor.brivon.testing.Events;
 import java.util.ArrayList;
 import java.util.List;
 import java.util.function.Predicate;
-import org.junit.jupiter.api.AfterAll;
-import org.junit.jupiter.api.AfterEach;
-import org.junit.jupiter.api.BeforeAll;
 import org.junit.jupiter.api.BeforeEach;
 import org.junit.jupiter.api.DisplayName;
 import org.junit.jupiter.api.Test;
-import org.junit.jupiter.api.TestInstance;
 
 /**
  * Downloads as a build of the bridge handles them: Java's consent starts the engine's download
  * with its Save dialog, every change arrives as a fresh DownloadItem, and Java may cancel. Each
  * build says which answer to onBeforeDownload is the consent, and how text arrives.
  */
-@TestInstance(TestInstance.Lifecycle.PER_CLASS)
-abstract class DownloadCases {
+abstract class DownloadCases extends BrowserSession {
     /** The bridge library the subclass tests. */
-    abstract String library();
+    @Override
+    protected abstract String library();
 
     /** The answer to onBeforeDownload that lets the engine download. */
     abstract boolean consent();
@@ -98,22 +94,8 @@ abstract class DownloadCases {
         }
     }
 
-    private final Events events = new Events();
     private Recording handler;
     private long id;
-
-    @BeforeAll
-    void start() {
-        CefLib.load(library());
-        SimDriver.load(System.getProperty("cefsim.driver.library"));
-        events.registerAll();
-        Engine.start();
-    }
-
-    @AfterAll
-    void stop() {
-        CefLib.shutdown();
-    }
 
     @BeforeEach
     void createBrowser() {
@@ -122,13 +104,6 @@ abstract class DownloadCases {
         CefLib.setDownloadHandler(handler);
         id = CefLib.createBrowser();
         assertTrue(id > 0);
-    }
-
-    @AfterEach
-    void closeBrowsers() {
-        for (int open : SimBrowsers.ids()) {
-            Engine.close(open);
-        }
     }
 
     private long start(String name, long size) {

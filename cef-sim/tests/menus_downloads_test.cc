@@ -276,6 +276,24 @@ TEST_F(MenusDownloadsTest, ANavigationToADownloadEndsBeforeCommitAndThePageStays
     EXPECT_EQ(browser->GetMainFrame()->GetURL().ToString(), "http://site.test/");
     EXPECT_EQ(driver::Downloads().back().suggested_name.ToString(), c.name);
   }
+
+  // A subframe whose address is a download gets no document; the page around it loads on.
+  driver::ServePage("http://site.test/framed", "Framed", {"http://files.test/r"});
+  client->clear();
+  client->asked.clear();
+  browser->GetMainFrame()->LoadURL("http://site.test/framed");
+  ASSERT_TRUE(PumpUntil([&] { return !client->events.empty() && !browser->IsLoading() &&
+                                     !client->asked.empty(); }));
+  EXPECT_EQ(client->lines({"before-browse", "load-", "title"}), (Lines{
+      "before-browse " + bid + " main http://site.test/framed",
+      "load-start " + bid + " main",
+      "before-browse " + bid + " sub http://files.test/r",
+      "load-error " + bid + " sub -3 net::ERR_ABORTED http://files.test/r",
+      "title " + bid + " Framed",
+      "load-end " + bid + " main 200",
+  }));
+  EXPECT_EQ(client->asked.size(), 1u);
+  EXPECT_EQ(browser->GetMainFrame()->GetURL().ToString(), "http://site.test/framed");
 }
 
 }  // namespace

@@ -240,6 +240,9 @@ class BrowserImpl : public CefBrowser, public CefBrowserHost {
   void EndAsDownload(std::shared_ptr<Navigation> navigation,
                      CefRefPtr<FrameImpl> main_frame,
                      const Resource& served);
+  void EndSubframeAsDownload(CefRefPtr<FrameImpl> frame,
+                             const CefString& url,
+                             const Resource& served);
   bool StillCurrent(const std::shared_ptr<Navigation>& navigation) const;
   void LoadingStateChanged(bool loading);
   void StartHistoryNavigation(int offset);

@@ -313,6 +313,11 @@ void BrowserImpl::NavigateSubframe(CefRefPtr<FrameImpl> frame,
       return;
   }
   Resource served = Web().Lookup(url);
+  // Downloads: navigation_download.cc.
+  if (ServedAsDownload(served)) {
+    EndSubframeAsDownload(frame, url, served);
+    return;
+  }
   {
     std::lock_guard<std::mutex> lock(BrowsersMutex());
     if (closed_ || !frame->attached())

@@ -6,8 +6,8 @@
 // later may be of another class, whose methods those ids do not name: the kept id is used only
 // while the handler's class is the one it was looked up on, and is looked up again otherwise.
 // What is kept lasts until shutdown, which lets it go (ForgetDownloadMethods): the weak
-// reference to the handler's class is freed and an engine started again looks everything up
-// afresh, on the class references its own registrations take.
+// reference to the handler's class is freed, so nothing the library took outlives the engine,
+// and an update after that would look every id up afresh.
 // The legacy build finds the class by name and looks every id up on each update, keeping
 // nothing. Pumping thread only.
 #pragma once

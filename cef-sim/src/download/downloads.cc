@@ -115,8 +115,9 @@ bool Change(uint32_t id, F change) {
 
 void DeliverUpdate(const Download& snapshot);
 
-// As Change, and a change made is reported to the client in a later loop iteration with the
-// item as this change left it: a later change, made before the update runs, is not in it.
+// Runs `change` on the download under the lock; when it answers true (it changed the item) the
+// client hears of it in a later loop iteration, with the item as this change left it: a later
+// change, made before the update runs, is not in it. True when reported.
 template <class F>
 bool ChangeAndReport(uint32_t id, F change) {
   Download snapshot;
@@ -200,7 +201,7 @@ class BeforeDownloadCallbackImpl : public CefBeforeDownloadCallback {
     if (continued_)
       return;
     continued_ = true;
-    // The dialog is the engine's, not a change of the item: no update until the user answers.
+    // The dialog opening is the engine's affair, no change of the item: not reported.
     ChangeAndReport(id_, [&](Download& d) {
       if (d.record.stage != DownloadRecord::kAsking)
         return false;

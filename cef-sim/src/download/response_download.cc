@@ -161,8 +161,9 @@ std::string LastPathSegment(const std::string& url) {
 
 std::string BaseName(const std::string& name) {
   const size_t separator = name.find_last_of("/\\");
-  const std::string base = separator == std::string::npos ? name : name.substr(separator + 1);
-  return base == "." || base == ".." ? std::string() : Trim(base);
+  const std::string base =
+      Trim(separator == std::string::npos ? name : name.substr(separator + 1));
+  return base == "." || base == ".." ? std::string() : base;
 }
 
 }  // namespace

@@ -216,6 +216,19 @@ TEST_F(MenusDownloadsTest, EachChangeIsReportedAsItWasAndTheCancelledDialogAsCan
   Pump(3);
   EXPECT_EQ(client->update_states, (std::vector<int>{-1})) << "one update, cancelled";
   EXPECT_FALSE(driver::ChooseSavePath(declined, "/tmp/d.bin"));
+
+  client->update_states.clear();
+  const uint32_t dropped = driver::StartDownload(id, "http://f.test/e", "e.bin", 100);
+  ASSERT_TRUE(PumpUntil([&] {
+    return driver::FindDownload(dropped, &record) && record.stage == D::kSaveDialog;
+  }));
+  client->cancel_on_update = true;
+  ASSERT_TRUE(driver::DownloadProgress(dropped, 10));
+  ASSERT_TRUE(PumpUntil([&] { return client->update_states.size() >= 2; }));
+  client->cancel_on_update = false;
+  EXPECT_EQ(client->update_states, (std::vector<int>{0, -1}))
+      << "a cancel from an update during the dialog cancels";
+  EXPECT_FALSE(driver::ChooseSavePath(dropped, "/tmp/e.bin")) << "the dialog went with it";
 }
 
 TEST_F(MenusDownloadsTest, ANavigationToADownloadEndsBeforeCommitAndThePageStays) {

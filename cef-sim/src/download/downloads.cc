@@ -143,8 +143,12 @@ class DownloadItemCallbackImpl : public CefDownloadItemCallback {
       ++d.record.cancel_calls;
       return true;
     });
+    // Updates come while the Save dialog is open too, and a cancel from one of them closes it;
+    // an interrupted download is not over, so it can still be cancelled.
     ChangeAndReport(id_, [](Download& d) {
-      if (d.record.stage != DownloadRecord::kInProgress)
+      if (d.record.stage != DownloadRecord::kInProgress &&
+          d.record.stage != DownloadRecord::kSaveDialog &&
+          d.record.stage != DownloadRecord::kInterrupted)
         return false;
       d.record.stage = DownloadRecord::kCanceled;
       return true;

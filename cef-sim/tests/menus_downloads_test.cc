@@ -229,6 +229,17 @@ TEST_F(MenusDownloadsTest, EachChangeIsReportedAsItWasAndTheCancelledDialogAsCan
   EXPECT_EQ(client->update_states, (std::vector<int>{0, -1}))
       << "a cancel from an update during the dialog cancels";
   EXPECT_FALSE(driver::ChooseSavePath(dropped, "/tmp/e.bin")) << "the dialog went with it";
+
+  client->update_states.clear();
+  client->show_dialog = false;
+  client->continue_path = "/tmp/f.bin";
+  const uint32_t broken = driver::StartDownload(id, "http://f.test/f", "f.bin", 100);
+  ASSERT_TRUE(PumpUntil([&] { return client->update_states.size() == 1; }));
+  client->cancel_on_update = true;
+  ASSERT_TRUE(driver::InterruptDownload(broken));
+  ASSERT_TRUE(PumpUntil([&] { return client->update_states.size() >= 3; }));
+  EXPECT_EQ(client->update_states, (std::vector<int>{0, -2, -1}))
+      << "an interrupted download can still be cancelled";
 }
 
 TEST_F(MenusDownloadsTest, ANavigationToADownloadEndsBeforeCommitAndThePageStays) {

@@ -14,6 +14,7 @@
 #include "browser/load_end_scripts.h"
 #include "browser/my_client.h"
 #include "engine/prelude.h"
+#include "handlers/download_item_methods.h"
 #include "include/cef_app.h"
 #include "include/cef_version.h"
 #include "jni/java_exceptions.h"
@@ -122,6 +123,7 @@ JNIEXPORT void JNICALL Java_com_velmor_brivon_jni_CefLib_shutdown(JNIEnv* env, j
   }
   brivon::ReleaseCommandLineMap(env);
   brivon::ReleaseHandlers(env);
+  brivon::ForgetDownloadMethods(env);
   brivon::ClearBrowserTables();
   brivon::ClearViewRects();
   brivon::ClearPopupRects();

@@ -45,12 +45,14 @@ bool ResolveDownloadMethods(JNIEnv* env, jobject handler, DownloadItemMethods* m
   return methods->on_download_updated != nullptr;
 }
 
+void ForgetDownloadMethods(JNIEnv*) {}
+
 #else
 
 namespace {
 
-// Kept for the life of the library. The handler class is held weakly: it only tells whether a
-// handler is of the class the kept id belongs to, and must not keep that class loaded.
+// Kept until shutdown. The handler class is held weakly: it only tells whether a handler is of
+// the class the kept id belongs to, and must not keep that class loaded.
 bool g_item_methods_known = false;
 DownloadItemMethods g_item_methods;
 jweak g_updated_class = nullptr;
@@ -77,12 +79,23 @@ bool ResolveDownloadMethods(JNIEnv* env, jobject handler, DownloadItemMethods* m
     const jmethodID id =
         env->GetMethodID(handler_class, kOnDownloadUpdated, kOnDownloadUpdatedSignature);
     if (id == nullptr) return false;
+    const jweak fresh = env->NewWeakGlobalRef(handler_class);
+    // Out of memory: the OutOfMemoryError is pending and nothing is kept.
+    if (fresh == nullptr) return false;
     if (g_updated_class != nullptr) env->DeleteWeakGlobalRef(g_updated_class);
-    g_updated_class = env->NewWeakGlobalRef(handler_class);
+    g_updated_class = fresh;
     g_on_download_updated = id;
   }
   methods->on_download_updated = g_on_download_updated;
   return true;
+}
+
+void ForgetDownloadMethods(JNIEnv* env) {
+  if (g_updated_class != nullptr) env->DeleteWeakGlobalRef(g_updated_class);
+  g_updated_class = nullptr;
+  g_on_download_updated = nullptr;
+  g_item_methods = DownloadItemMethods();
+  g_item_methods_known = false;
 }
 
 #endif

@@ -5,6 +5,9 @@
 // setDownloadHandler, and keeps onDownloadUpdated from the first update. A handler registered
 // later may be of another class, whose methods those ids do not name: the kept id is used only
 // while the handler's class is the one it was looked up on, and is looked up again otherwise.
+// What is kept lasts until shutdown, which lets it go (ForgetDownloadMethods): the weak
+// reference to the handler's class is freed, so nothing the library took outlives the engine,
+// and an update after that would look every id up afresh.
 // The legacy build finds the class by name and looks every id up on each update, keeping
 // nothing. Pumping thread only.
 #pragma once
@@ -30,5 +33,8 @@ struct DownloadItemMethods {
 // Java exception is then pending, for the caller to catch. Local references it makes belong to
 // the caller's local frame.
 bool ResolveDownloadMethods(JNIEnv* env, jobject handler, DownloadItemMethods* methods);
+
+// Drops the kept ids and the weak reference to the handler's class (shutdown).
+void ForgetDownloadMethods(JNIEnv* env);
 
 }  // namespace brivon

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "cefsim/driver.h"
@@ -12,7 +13,9 @@
 
 namespace driver = cefsim::driver;
 using cefsim_test::NewBrowser;
+using cefsim_test::Pump;
 using cefsim_test::PumpUntil;
+using Lines = std::vector<std::string>;
 
 namespace {
 
@@ -62,10 +65,20 @@ class MenuAndDownloadClient : public cefsim_test::RecordingClient,
   CefString continue_path;
   bool show_dialog = true;
   std::vector<int> update_states;  // 0 in progress, 1 complete, -1 cancelled, -2 other
+  std::vector<int64> update_received;
+  std::vector<std::string> update_paths;
   bool cancel_on_update = false;
+  // What OnBeforeDownload was told: "name|url|total|percent|mime|disposition".
+  std::vector<std::string> asked;
 
-  void OnBeforeDownload(CefRefPtr<CefBrowser>, CefRefPtr<CefDownloadItem>, const CefString&,
+  void OnBeforeDownload(CefRefPtr<CefBrowser>, CefRefPtr<CefDownloadItem> item,
+                        const CefString& suggested_name,
                         CefRefPtr<CefBeforeDownloadCallback> callback) override {
+    asked.push_back(suggested_name.ToString() + "|" + item->GetURL().ToString() + "|" +
+                    std::to_string(item->GetTotalBytes()) + "|" +
+                    std::to_string(item->GetPercentComplete()) + "|" +
+                    item->GetMimeType().ToString() + "|" +
+                    item->GetContentDisposition().ToString());
     if (consent)
       callback->Continue(continue_path, show_dialog);
   }
@@ -75,6 +88,8 @@ class MenuAndDownloadClient : public cefsim_test::RecordingClient,
                             : item->IsComplete() ? 1
                             : item->IsCanceled() ? -1
                                                  : -2);
+    update_received.push_back(item->GetReceivedBytes());
+    update_paths.push_back(item->GetFullPath().ToString());
     if (cancel_on_update)
       callback->Cancel();
   }
@@ -162,6 +177,147 @@ TEST_F(MenusDownloadsTest, DownloadsNeedContinueAndReportEveryChange) {
   ASSERT_TRUE(PumpUntil([&] { return client->update_states.size() == 3; }));
   EXPECT_EQ(client->update_states, (std::vector<int>{0, 0, -1}));
   EXPECT_FALSE(driver::CompleteDownload(direct)) << "a cancelled download takes no more steps";
+}
+
+TEST_F(MenusDownloadsTest, EachChangeIsReportedAsItWasAndTheCancelledDialogAsCancelled) {
+  using D = driver::DownloadRecord;
+  client->consent = true;
+  client->continue_path = "";
+  client->show_dialog = true;
+  const uint32_t download = driver::StartDownload(id, "http://f.test/c", "c.bin", 100);
+  driver::DownloadRecord record;
+  ASSERT_TRUE(PumpUntil([&] {
+    return driver::FindDownload(download, &record) && record.stage == D::kSaveDialog;
+  }));
+  Pump(3);
+  EXPECT_TRUE(client->update_states.empty()) << "an open dialog is no change of the item";
+  // Changes before the next loop iteration: an update each, as its change left the item.
+  ASSERT_TRUE(driver::DownloadProgress(download, 30)) << "the body arrives during the dialog";
+  ASSERT_TRUE(driver::ChooseSavePath(download, "/tmp/c.bin"));
+  ASSERT_TRUE(driver::DownloadProgress(download, 60));
+  ASSERT_TRUE(driver::DownloadProgress(download, 60)) << "the same count is no step back";
+  EXPECT_FALSE(driver::DownloadProgress(download, 10)) << "bytes received do not shrink";
+  ASSERT_TRUE(driver::CompleteDownload(download));
+  ASSERT_TRUE(PumpUntil([&] { return client->update_states.size() >= 4; }));
+  Pump(3);
+  EXPECT_EQ(client->update_states, (std::vector<int>{0, 0, 0, 1}));
+  EXPECT_EQ(client->update_received, (std::vector<int64>{30, 30, 60, 100}));
+  EXPECT_EQ(client->update_paths, (Lines{"", "/tmp/c.bin", "/tmp/c.bin", "/tmp/c.bin"}));
+  ASSERT_TRUE(driver::FindDownload(download, &record));
+  EXPECT_EQ(record.updates, 4);
+
+  client->update_states.clear();
+  const uint32_t declined = driver::StartDownload(id, "http://f.test/d", "d.bin", 100);
+  ASSERT_TRUE(PumpUntil([&] {
+    return driver::FindDownload(declined, &record) && record.stage == D::kSaveDialog;
+  }));
+  ASSERT_TRUE(driver::CancelSaveDialog(declined));
+  ASSERT_TRUE(PumpUntil([&] { return !client->update_states.empty(); }));
+  Pump(3);
+  EXPECT_EQ(client->update_states, (std::vector<int>{-1})) << "one update, cancelled";
+  EXPECT_FALSE(driver::ChooseSavePath(declined, "/tmp/d.bin"));
+
+  client->update_states.clear();
+  const uint32_t dropped = driver::StartDownload(id, "http://f.test/e", "e.bin", 100);
+  ASSERT_TRUE(PumpUntil([&] {
+    return driver::FindDownload(dropped, &record) && record.stage == D::kSaveDialog;
+  }));
+  client->cancel_on_update = true;
+  ASSERT_TRUE(driver::DownloadProgress(dropped, 10));
+  ASSERT_TRUE(PumpUntil([&] { return client->update_states.size() >= 2; }));
+  client->cancel_on_update = false;
+  EXPECT_EQ(client->update_states, (std::vector<int>{0, -1}))
+      << "a cancel from an update during the dialog cancels";
+  EXPECT_FALSE(driver::ChooseSavePath(dropped, "/tmp/e.bin")) << "the dialog went with it";
+
+  client->update_states.clear();
+  client->show_dialog = false;
+  client->continue_path = "/tmp/f.bin";
+  const uint32_t broken = driver::StartDownload(id, "http://f.test/f", "f.bin", 100);
+  ASSERT_TRUE(PumpUntil([&] { return client->update_states.size() == 1; }));
+  client->cancel_on_update = true;
+  ASSERT_TRUE(driver::InterruptDownload(broken));
+  ASSERT_TRUE(PumpUntil([&] { return client->update_states.size() >= 3; }));
+  EXPECT_EQ(client->update_states, (std::vector<int>{0, -2, -1}))
+      << "an interrupted download can still be cancelled";
+}
+
+TEST_F(MenusDownloadsTest, ANavigationToADownloadEndsBeforeCommitAndThePageStays) {
+  driver::ServePage("http://site.test/", "Home", {});
+  const std::string bid = std::to_string(id);
+  struct Case {
+    const char* url;
+    const char* mime;
+    const char* disposition;
+    int64_t length;
+    const char* name;  // null: the engine shows the response
+    const char* total;
+    const char* item_mime;  // the item's type: the header's, lower-cased, without parameters
+  } cases[] = {
+      {"http://files.test/r", "application/pdf", "attachment; filename=\"q3; report.pdf\"", 1200,
+       "q3; report.pdf", "1200", "application/pdf"},
+      {"http://files.test/dir/archive%20v2.zip?x=/y", "application/zip", "", -1,
+       "archive v2.zip", "0", "application/zip"},
+      {"http://files.test/n", "text/plain",
+       "Attachment; filename*=UTF-8''%C3%A9t%C3%A9.txt; filename=\"ete.txt\"", 5,
+       "\u00e9t\u00e9.txt", "5", "text/plain"},
+      {"http://files.test/e", "", "attachment; filename=\"..\\..\\up/passwd\"", 3, "passwd",
+       "3", "application/octet-stream"},
+      {"http://files.test/", "Application/X-Thing; q=1", "", 7, "download", "7",
+       "application/x-thing"},
+      {"http://files.test/data.csv", "text/csv", "", 10, "data.csv", "10", "text/csv"},
+      {"http://files.test/notes.txt", "text/plain; charset=utf-8", "inline", 10, nullptr, "", ""},
+      {"http://files.test/pic", "image/png", "", 10, nullptr, "", ""},
+      {"http://files.test/page", "", "", 10, nullptr, "", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.url);
+    driver::ServeResponse(c.url, c.mime, c.disposition, c.length);
+    browser->GetMainFrame()->LoadURL("http://site.test/");
+    ASSERT_TRUE(PumpUntil([&] { return browser->GetMainFrame()->GetURL() == "http://site.test/" &&
+                                       !browser->IsLoading(); }));
+    client->clear();
+    client->asked.clear();
+    browser->GetMainFrame()->LoadURL(c.url);
+    ASSERT_TRUE(PumpUntil([&] { return !client->events.empty() && !browser->IsLoading(); }));
+    if (c.name == nullptr) {
+      EXPECT_EQ(browser->GetMainFrame()->GetURL().ToString(), c.url) << "shown, committed";
+      Pump(3);
+      EXPECT_TRUE(client->asked.empty());
+      continue;
+    }
+    EXPECT_EQ(client->lines(), (Lines{
+        "before-browse " + bid + " main " + c.url,
+        "loading " + bid + " true" + (browser->CanGoBack() ? " back" : ""),
+        "load-error " + bid + " main -3 net::ERR_ABORTED " + c.url,
+        "loading " + bid + " false" + (browser->CanGoBack() ? " back" : ""),
+    }));
+    EXPECT_TRUE(client->asked.empty()) << "the client hears of the download later";
+    ASSERT_TRUE(PumpUntil([&] { return !client->asked.empty(); }));
+    EXPECT_EQ(client->asked, (Lines{std::string(c.name) + "|" + c.url + "|" + c.total + "|" +
+                                    (c.length > 0 ? "0" : "-1") + "|" +
+                                    c.item_mime + "|" + c.disposition}));
+    EXPECT_EQ(browser->GetMainFrame()->GetURL().ToString(), "http://site.test/");
+    EXPECT_EQ(driver::Downloads().back().suggested_name.ToString(), c.name);
+  }
+
+  // A subframe whose address is a download gets no document; the page around it loads on.
+  driver::ServePage("http://site.test/framed", "Framed", {"http://files.test/r"});
+  client->clear();
+  client->asked.clear();
+  browser->GetMainFrame()->LoadURL("http://site.test/framed");
+  ASSERT_TRUE(PumpUntil([&] { return !client->events.empty() && !browser->IsLoading() &&
+                                     !client->asked.empty(); }));
+  EXPECT_EQ(client->lines({"before-browse", "load-", "title"}), (Lines{
+      "before-browse " + bid + " main http://site.test/framed",
+      "load-start " + bid + " main",
+      "before-browse " + bid + " sub http://files.test/r",
+      "load-error " + bid + " sub -3 net::ERR_ABORTED http://files.test/r",
+      "title " + bid + " Framed",
+      "load-end " + bid + " main 200",
+  }));
+  EXPECT_EQ(client->asked.size(), 1u);
+  EXPECT_EQ(browser->GetMainFrame()->GetURL().ToString(), "http://site.test/framed");
 }
 
 }  // namespace

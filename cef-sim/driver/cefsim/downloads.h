@@ -15,6 +15,9 @@
 namespace cefsim {
 namespace driver {
 
+// Navigations start downloads too, for responses the engine does not show (web.h,
+// ServeResponse); they appear here like these.
+
 // The main frame's page starts downloading url, which the server names suggested_name;
 // total_bytes < 0: the size is unknown. The download id, or 0 for an unknown or closed
 // browser.
@@ -31,7 +34,9 @@ void SetNextDownloadId(uint32_t id);
 bool ChooseSavePath(uint32_t id, const CefString& path);
 bool CancelSaveDialog(uint32_t id);
 
-// More of the body arrived: received bytes so far.
+// More of the body arrived: received bytes so far. Also while the Save dialog is open, as
+// the engine goes on receiving meanwhile: those updates carry no path yet. The same count
+// again is no change and brings no update; a smaller one is refused.
 bool DownloadProgress(uint32_t id, int64_t received_bytes);
 // The body is complete (received becomes the total; an unknown total becomes known).
 bool CompleteDownload(uint32_t id);

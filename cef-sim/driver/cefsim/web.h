@@ -5,6 +5,7 @@
 // serves an empty document (no title, no subframes, status 200); hosts under the
 // .invalid top-level domain never resolve. Every function may be called from any thread.
 
+#include <cstdint>
 #include <vector>
 
 #include "include/cef_base.h"
@@ -27,6 +28,19 @@ void ServePage(const CefString& url,
                const std::vector<CefString>& subframe_urls,
                int status = 200,
                const std::vector<Subresource>& subresources = {});
+
+// The address answers with a body of this MIME type, this Content-Disposition header
+// (empty: none) and this Content-Length (negative: none). The engine shows a type it
+// renders (text, images, XML, JSON, PDF; an empty type is sniffed as a document) as a
+// document without title or subframes. An attachment, or a type it does not render, it
+// downloads instead: the navigation ends before it commits, with OnLoadError ERR_ABORTED
+// between the two loading-state changes, the page that was showing stays, and the client
+// is asked about the download in a later loop iteration, with the name the response
+// suggests and its length as the total size.
+void ServeResponse(const CefString& url,
+                   const CefString& mime_type,
+                   const CefString& content_disposition,
+                   int64_t content_length);
 
 // Navigations to this host fail before they commit with ERR_NAME_NOT_RESOLVED.
 void UnreachableHost(const CefString& host);

@@ -52,6 +52,13 @@ JNIEXPORT void JNICALL Java_com_velmor_brivon_sim_SimWeb_nativeServePageWithSubr
   driver::ServePage(FromJava(env, url), FromJava(env, title), {}, 200, subresources);
 }
 
+JNIEXPORT void JNICALL Java_com_velmor_brivon_sim_SimWeb_nativeServeResponse(
+    JNIEnv* env, jclass, jstring url, jstring mime_type, jstring content_disposition,
+    jlong content_length) {
+  driver::ServeResponse(FromJava(env, url), FromJava(env, mime_type),
+                        FromJava(env, content_disposition), content_length);
+}
+
 JNIEXPORT void JNICALL Java_com_velmor_brivon_sim_SimWeb_nativeUnreachableHost(JNIEnv* env,
                                                                               jclass,
                                                                               jstring host) {

@@ -245,6 +245,14 @@ class BrowserImpl : public CefBrowser, public CefBrowserHost {
   void FetchArrived(std::shared_ptr<Navigation> navigation,
                     const driver::ResourceReceived& received);
   void FinishStop(CefString url);
+  // A response the engine downloads ends the navigation before it commits
+  // (navigation_download.cc).
+  void EndAsDownload(std::shared_ptr<Navigation> navigation,
+                     CefRefPtr<FrameImpl> main_frame,
+                     const Resource& served);
+  void EndSubframeAsDownload(CefRefPtr<FrameImpl> frame,
+                             const CefString& url,
+                             const Resource& served);
   bool StillCurrent(const std::shared_ptr<Navigation>& navigation) const;
   void LoadingStateChanged(bool loading);
   void StartHistoryNavigation(int offset);

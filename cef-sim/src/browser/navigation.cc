@@ -19,6 +19,7 @@
 #include "src/browser/browser_impl.h"
 #include "src/browser/browser_registry.h"
 #include "src/browser/navigation.h"
+#include "src/download/response_download.h"
 #include "src/page/page_requests.h"
 #include "src/request_impl.h"
 
@@ -209,6 +210,11 @@ void BrowserImpl::CommitNavigation(std::shared_ptr<Navigation> navigation, Resou
       LoadingStateChanged(false);
     return;
   }
+  // Downloads: navigation_download.cc.
+  if (ServedAsDownload(served)) {
+    EndAsDownload(navigation, main_frame, served);
+    return;
+  }
 
   ReplaceGoneRenderer();
   // The document commits: history, the main frame's page, and new subframes.
@@ -321,6 +327,11 @@ void BrowserImpl::NavigateSubframe(CefRefPtr<FrameImpl> frame,
       return;
   }
   Resource served = Web().Lookup(url);
+  // Downloads: navigation_download.cc.
+  if (ServedAsDownload(served)) {
+    EndSubframeAsDownload(frame, url, served);
+    return;
+  }
   std::shared_ptr<Page> page =
       served.unreachable ? nullptr : std::make_shared<Page>(url, served);
   {

@@ -1,10 +1,12 @@
 // Downloads, browser side. The engine asks the client before it writes anything: without a
 // Continue the download is dropped. A Continue with show_dialog opens the Save dialog, which
 // the driver answers as the user; from then on every change reaches the client as an update
-// with a fresh snapshot of the item, valid only during that call, and a callback through
-// which the client may cancel.
+// with a snapshot of the item as that change left it (valid only during that call), and a
+// callback through which the client may cancel. Several changes before the next loop
+// iteration are as many updates, each with its own state, as the engine's observers get them.
 
 #include "cefsim/downloads.h"
+#include "src/download/response_download.h"
 
 #include <map>
 #include <mutex>
@@ -24,6 +26,8 @@ struct Download {
   DownloadRecord record;
   int64_t total_bytes = -1;  // unknown while negative
   int64_t received_bytes = 0;
+  CefString mime_type = "application/octet-stream";
+  CefString content_disposition;
   CefRefPtr<BrowserImpl> browser;
 };
 
@@ -48,6 +52,7 @@ class DownloadItemImpl : public CefDownloadItem {
  public:
   DownloadItemImpl(const Download& d)
       : record_(d.record), total_(d.total_bytes), received_(d.received_bytes),
+        mime_type_(d.mime_type), content_disposition_(d.content_disposition),
         valid_(d.record.stage != DownloadRecord::kRemoved) {}
 
   // The engine's item goes once the handler call returns.
@@ -79,15 +84,17 @@ class DownloadItemImpl : public CefDownloadItem {
   CefString GetSuggestedFileName() override {
     return valid_ ? record_.suggested_name : CefString();
   }
-  CefString GetContentDisposition() override { return CefString(); }
-  CefString GetMimeType() override {
-    return valid_ ? CefString("application/octet-stream") : CefString();
+  CefString GetContentDisposition() override {
+    return valid_ ? content_disposition_ : CefString();
   }
+  CefString GetMimeType() override { return valid_ ? mime_type_ : CefString(); }
 
  private:
   const DownloadRecord record_;
   const int64_t total_;
   const int64_t received_;
+  const CefString mime_type_;
+  const CefString content_disposition_;
   bool valid_;
 
   IMPLEMENT_REFCOUNTING(DownloadItemImpl);
@@ -106,7 +113,25 @@ bool Change(uint32_t id, F change) {
   return it != Table().end() && change(it->second);
 }
 
-void PostUpdate(uint32_t id);
+void DeliverUpdate(const Download& snapshot);
+
+// Runs `change` on the download under the lock; when it answers true (it changed the item) the
+// client hears of it in a later loop iteration, with the item as this change left it: a later
+// change, made before the update runs, is not in it. True when reported.
+template <class F>
+bool ChangeAndReport(uint32_t id, F change) {
+  Download snapshot;
+  {
+    std::lock_guard<std::mutex> lock(DownloadsMutex());
+    auto it = Table().find(id);
+    if (it == Table().end() || !change(it->second))
+      return false;
+    snapshot = it->second;
+  }
+  CefRefPtr<BrowserImpl> browser = snapshot.browser;
+  browser->PostTask([snapshot]() { DeliverUpdate(snapshot); });
+  return true;
+}
 
 class DownloadItemCallbackImpl : public CefDownloadItemCallback {
  public:
@@ -114,15 +139,20 @@ class DownloadItemCallbackImpl : public CefDownloadItemCallback {
 
   // CefDownloadItemCallback methods:
   void Cancel() override {
-    const bool canceled = Change(id_, [](Download& d) {
+    Change(id_, [](Download& d) {
       ++d.record.cancel_calls;
-      if (d.record.stage != DownloadRecord::kInProgress)
+      return true;
+    });
+    // Updates come while the Save dialog is open too, and a cancel from one of them closes it;
+    // an interrupted download is not over, so it can still be cancelled.
+    ChangeAndReport(id_, [](Download& d) {
+      if (d.record.stage != DownloadRecord::kInProgress &&
+          d.record.stage != DownloadRecord::kSaveDialog &&
+          d.record.stage != DownloadRecord::kInterrupted)
         return false;
       d.record.stage = DownloadRecord::kCanceled;
       return true;
     });
-    if (canceled)
-      PostUpdate(id_);
   }
   // The stand-in's bodies arrive when the driver says; pausing changes nothing it models.
   void Pause() override {}
@@ -135,31 +165,20 @@ class DownloadItemCallbackImpl : public CefDownloadItemCallback {
 };
 
 // UI thread.
-void DeliverUpdate(uint32_t id) {
-  CefRefPtr<DownloadItemImpl> item;
-  CefRefPtr<BrowserImpl> browser;
-  {
-    std::lock_guard<std::mutex> lock(DownloadsMutex());
-    Download& d = Table()[id];
-    ++d.record.updates;
-    item = new DownloadItemImpl(d);
-    browser = d.browser;
-  }
+void DeliverUpdate(const Download& snapshot) {
+  const CefRefPtr<BrowserImpl>& browser = snapshot.browser;
   if (browser->closed())
     return;
   CefRefPtr<CefDownloadHandler> handler = HandlerOf(browser);
-  if (handler)
-    handler->OnDownloadUpdated(browser, item.get(), new DownloadItemCallbackImpl(id));
+  if (!handler)
+    return;
+  Change(snapshot.record.id, [](Download& d) {
+    ++d.record.updates;
+    return true;
+  });
+  CefRefPtr<DownloadItemImpl> item = new DownloadItemImpl(snapshot);
+  handler->OnDownloadUpdated(browser, item.get(), new DownloadItemCallbackImpl(snapshot.record.id));
   item->Invalidate();
-}
-
-void PostUpdate(uint32_t id) {
-  CefRefPtr<BrowserImpl> browser;
-  {
-    std::lock_guard<std::mutex> lock(DownloadsMutex());
-    browser = Table()[id].browser;
-  }
-  browser->PostTask([id]() { DeliverUpdate(id); });
 }
 
 // The path is known: the download starts writing.
@@ -186,8 +205,8 @@ class BeforeDownloadCallbackImpl : public CefBeforeDownloadCallback {
     if (continued_)
       return;
     continued_ = true;
-    bool writing = false;
-    Change(id_, [&](Download& d) {
+    // The dialog opening is the engine's affair, no change of the item: not reported.
+    ChangeAndReport(id_, [&](Download& d) {
       if (d.record.stage != DownloadRecord::kAsking)
         return false;
       d.record.continued = true;
@@ -196,17 +215,14 @@ class BeforeDownloadCallbackImpl : public CefBeforeDownloadCallback {
       if (show_dialog) {
         d.record.dialog_name = download_path.empty() ? d.record.suggested_name : download_path;
         d.record.stage = DownloadRecord::kSaveDialog;
-        return true;
+        return false;
       }
       const CefString path =
           download_path.empty()
               ? CefString(std::string(kDefaultDownloadDirectory) + d.record.suggested_name.ToString())
               : download_path;
-      writing = BeginWriting(d, path);
-      return true;
+      return BeginWriting(d, path);
     });
-    if (writing)
-      PostUpdate(id_);
   }
 
  private:
@@ -240,26 +256,16 @@ void AskClient(uint32_t id) {
 // Applies a driver step to a download that is writing, then tells the client.
 template <class F>
 bool WritingStep(uint32_t id, F step) {
-  const bool done = Change(id, [&](Download& d) {
+  return ChangeAndReport(id, [&](Download& d) {
     if (d.record.stage != DownloadRecord::kInProgress)
       return false;
     step(d);
     return true;
   });
-  if (done)
-    PostUpdate(id);
-  return done;
 }
 
-}  // namespace
-
-namespace driver {
-
-uint32_t StartDownload(int browser_id,
-                       const CefString& url,
-                       const CefString& suggested_name,
-                       int64_t total_bytes) {
-  CefRefPtr<BrowserImpl> browser = FindBrowser(browser_id);
+// A new download of the browser, asked about in a later loop iteration.
+uint32_t Begin(CefRefPtr<BrowserImpl> browser, Download d) {
   if (!browser || browser->closed())
     return 0;
   uint32_t id;
@@ -267,12 +273,8 @@ uint32_t StartDownload(int browser_id,
     std::lock_guard<std::mutex> lock(DownloadsMutex());
     id = g_next_id;
     g_next_id = g_next_id == UINT32_MAX ? 1 : g_next_id + 1;
-    Download d;
     d.record.id = id;
-    d.record.browser_id = browser_id;
-    d.record.url = url;
-    d.record.suggested_name = suggested_name;
-    d.total_bytes = total_bytes;
+    d.record.browser_id = browser->GetIdentifier();
     d.browser = browser;
     Table()[id] = d;
     StartOrder().push_back(id);
@@ -281,34 +283,71 @@ uint32_t StartDownload(int browser_id,
   return id;
 }
 
+}  // namespace
+
+uint32_t StartResponseDownload(CefRefPtr<BrowserImpl> browser,
+                               const CefString& url,
+                               const Resource& served) {
+  Download d;
+  d.record.url = url;
+  d.record.suggested_name = SuggestedFileName(url, served.content_disposition);
+  d.total_bytes = served.content_length;
+  const CefString type = MimeTypeOf(served);
+  if (!type.empty())
+    d.mime_type = type;
+  d.content_disposition = served.content_disposition;
+  return Begin(browser, d);
+}
+
+namespace driver {
+
+uint32_t StartDownload(int browser_id,
+                       const CefString& url,
+                       const CefString& suggested_name,
+                       int64_t total_bytes) {
+  Download d;
+  d.record.url = url;
+  d.record.suggested_name = suggested_name;
+  d.total_bytes = total_bytes;
+  return Begin(FindBrowser(browser_id), d);
+}
+
 void SetNextDownloadId(uint32_t id) {
   std::lock_guard<std::mutex> lock(DownloadsMutex());
   g_next_id = id == 0 ? 1 : id;
 }
 
 bool ChooseSavePath(uint32_t id, const CefString& path) {
-  const bool chosen = Change(id, [&](Download& d) {
+  return ChangeAndReport(id, [&](Download& d) {
     return d.record.stage == DownloadRecord::kSaveDialog && BeginWriting(d, path);
   });
-  if (chosen)
-    PostUpdate(id);
-  return chosen;
 }
 
+// The engine cancels a download whose dialog the user cancels; its update says so.
 bool CancelSaveDialog(uint32_t id) {
-  const bool canceled = Change(id, [](Download& d) {
+  return ChangeAndReport(id, [](Download& d) {
     if (d.record.stage != DownloadRecord::kSaveDialog)
       return false;
     d.record.stage = DownloadRecord::kCanceled;
     return true;
   });
-  if (canceled)
-    PostUpdate(id);
-  return canceled;
 }
 
+// The body keeps arriving while the Save dialog waits for the user: that progress is reported
+// too, on an item with no path yet.
 bool DownloadProgress(uint32_t id, int64_t received_bytes) {
-  return WritingStep(id, [&](Download& d) { d.received_bytes = received_bytes; });
+  bool unchanged = false;
+  const bool stepped = ChangeAndReport(id, [&](Download& d) {
+    const bool receiving = d.record.stage == DownloadRecord::kInProgress ||
+                           d.record.stage == DownloadRecord::kSaveDialog;
+    if (!receiving || received_bytes < d.received_bytes)
+      return false;
+    // No change, no update.
+    unchanged = received_bytes == d.received_bytes;
+    d.received_bytes = received_bytes;
+    return !unchanged;
+  });
+  return stepped || unchanged;
 }
 
 bool CompleteDownload(uint32_t id) {

@@ -34,6 +34,17 @@ void ServePage(const CefString& url,
   Web().Serve(url, resource);
 }
 
+void ServeResponse(const CefString& url,
+                   const CefString& mime_type,
+                   const CefString& content_disposition,
+                   int64_t content_length) {
+  Resource resource;
+  resource.mime_type = mime_type;
+  resource.content_disposition = content_disposition;
+  resource.content_length = content_length;
+  Web().Serve(url, resource);
+}
+
 void UnreachableHost(const CefString& host) {
   Web().AddUnreachableHost(host.ToString());
 }

@@ -1,6 +1,7 @@
 #ifndef CEFSIM_SRC_WEB_WEB_REGISTRY_H_
 #define CEFSIM_SRC_WEB_WEB_REGISTRY_H_
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <mutex>
@@ -20,6 +21,10 @@ struct Resource {
   std::vector<CefString> subframe_urls;
   int status = 200;
   std::vector<driver::Subresource> subresources;
+  // The response headers that decide whether the engine shows the body or downloads it.
+  CefString mime_type;            // empty: a document the engine sniffs and shows
+  CefString content_disposition;  // empty: the response has none
+  int64_t content_length = -1;    // negative: the response names no length
 };
 
 // The stand-in's network, set up by the driver and read by navigations. Any thread.

@@ -4,18 +4,13 @@ import static org.junit.jupiter.api.Assertions.assertEquals;
 import static org.junit.jupiter.api.Assertions.assertTrue;
 
 import com.velmor.brivon.jni.CefLib;
-import com.velmor.brivon.sim.SimBrowsers;
-import com.velmor.brivon.sim.SimDriver;
 import com.velmor.brivon.sim.SimPage;
 import com.velmor.brivon.sim.SimWeb;
+import com.velmor.brivon.testing.BrowserSession;
 import com.velmor.brivon.testing.Engine;
 import com.velmor.brivon.testing.Events;
 import java.util.List;
-import org.junit.jupiter.api.AfterAll;
-import org.junit.jupiter.api.AfterEach;
-import org.junit.jupiter.api.BeforeAll;
 import org.junit.jupiter.api.BeforeEach;
-import org.junit.jupiter.api.TestInstance;
 import org.junit.jupiter.params.ParameterizedTest;
 import org.junit.jupiter.params.provider.MethodSource;
 
@@ -24,13 +19,12 @@ import org.junit.jupiter.params.provider.MethodSource;
  * their sources, popup and navigation addresses) and in getMainFrameUrl, as a build of the
  * bridge hands it to Java. Each build says what Java receives for a text.
  */
-@TestInstance(TestInstance.Lifecycle.PER_CLASS)
-abstract class CallbackTextCases {
-    private final Events events = new Events();
+abstract class CallbackTextCases extends BrowserSession {
     private long id;
 
     /** The bridge library the subclass tests. */
-    abstract String library();
+    @Override
+    protected abstract String library();
 
     /** What Java receives for a text the engine hands over. */
     abstract String received(String engineText);
@@ -45,19 +39,6 @@ abstract class CallbackTextCases {
             "\0leading nul");
     }
 
-    @BeforeAll
-    void start() {
-        CefLib.load(library());
-        SimDriver.load(System.getProperty("cefsim.driver.library"));
-        events.registerAll();
-        Engine.start();
-    }
-
-    @AfterAll
-    void stop() {
-        CefLib.shutdown();
-    }
-
     @BeforeEach
     void browserWithPage() {
         SimWeb.reset();
@@ -66,13 +47,6 @@ abstract class CallbackTextCases {
         CefLib.loadUrl(id, "http://text.test/");
         Engine.pumpUntil(() -> events.loadingStopped(id, 1), "the first page");
         events.clear();
-    }
-
-    @AfterEach
-    void closeBrowsers() {
-        for (int open : SimBrowsers.ids()) {
-            Engine.close(open);
-        }
     }
 
     @ParameterizedTest

@@ -3,7 +3,7 @@ package com.velmor.brivon.bridge;
 /** The main build: every character crosses unchanged, NUL and beyond the BMP included. */
 class CallbackTextTest extends CallbackTextCases {
     @Override
-    String library() {
+    protected String library() {
         return System.getProperty("brivon.library");
     }
 

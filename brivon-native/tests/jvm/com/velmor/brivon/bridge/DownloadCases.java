@@ -1,5 +1,6 @@
 package com.velmor.brivon.bridge;
 
+import static org.junit.jupiter.api.Assertions.assertArrayEquals;
 import static org.junit.jupiter.api.Assertions.assertEquals;
 import static org.junit.jupiter.api.Assertions.assertFalse;
 import static org.junit.jupiter.api.Assertions.assertNotNull;
@@ -10,29 +11,26 @@ import com.velmor.brivon.jni.DownloadHandler;
 import com.velmor.brivon.jni.DownloadItem;
 import com.velmor.brivon.sim.SimBrowsers;
 import com.velmor.brivon.sim.SimDownloads;
-import com.velmor.brivon.sim.SimDriver;
+import com.velmor.brivon.sim.SimWeb;
+import com.velmor.brivon.testing.BrowserSession;
 import com.velmor.brivon.testing.Engine;
 import com.velmor.brivon.testing.Events;
 import java.util.ArrayList;
 import java.util.List;
 import java.util.function.Predicate;
-import org.junit.jupiter.api.AfterAll;
-import org.junit.jupiter.api.AfterEach;
-import org.junit.jupiter.api.BeforeAll;
 import org.junit.jupiter.api.BeforeEach;
 import org.junit.jupiter.api.DisplayName;
 import org.junit.jupiter.api.Test;
-import org.junit.jupiter.api.TestInstance;
 
 /**
  * Downloads as a build of the bridge handles them: Java's consent starts the engine's download
  * with its Save dialog, every change arrives as a fresh DownloadItem, and Java may cancel. Each
  * build says which answer to onBeforeDownload is the consent, and how text arrives.
  */
-@TestInstance(TestInstance.Lifecycle.PER_CLASS)
-abstract class DownloadCases {
+abstract class DownloadCases extends BrowserSession {
     /** The bridge library the subclass tests. */
-    abstract String library();
+    @Override
+    protected abstract String library();
 
     /** The answer to onBeforeDownload that lets the engine download. */
     abstract boolean consent();
@@ -96,22 +94,8 @@ abstract class DownloadCases {
         }
     }
 
-    private final Events events = new Events();
     private Recording handler;
     private long id;
-
-    @BeforeAll
-    void start() {
-        CefLib.load(library());
-        SimDriver.load(System.getProperty("cefsim.driver.library"));
-        events.registerAll();
-        Engine.start();
-    }
-
-    @AfterAll
-    void stop() {
-        CefLib.shutdown();
-    }
 
     @BeforeEach
     void createBrowser() {
@@ -120,13 +104,6 @@ abstract class DownloadCases {
         CefLib.setDownloadHandler(handler);
         id = CefLib.createBrowser();
         assertTrue(id > 0);
-    }
-
-    @AfterEach
-    void closeBrowsers() {
-        for (int open : SimBrowsers.ids()) {
-            Engine.close(open);
-        }
     }
 
     private long start(String name, long size) {
@@ -271,6 +248,61 @@ abstract class DownloadCases {
         long last = startWriting("last.bin", 10);
         assertEquals(4_294_967_295L, last);
         assertEquals(4_294_967_295L, handler.last().getId());
+    }
+
+    @Test
+    @DisplayName("a navigation to a download starts it with the response's name and size; the page stays, with its address, document and frames")
+    void navigationToADownload() {
+        String home = "http://site.test/home";
+        SimWeb.servePage(home, "Home", "http://site.test/frame");
+        CefLib.loadUrl(id, home);
+        Engine.pumpUntil(() -> events.loadingStopped(id, 1), "the home page");
+        long[] frames = SimBrowsers.frameIds((int) id);
+        assertEquals(2, frames.length, "the main frame and its subframe");
+
+        // url, type, Content-Disposition, Content-Length; the name and total the download gets
+        String[][] cases = {
+            {"http://files.test/report?id=7", "application/pdf",
+                "attachment; filename*=UTF-8''report%20%F0%9F%98%80.pdf", "2048", "report 😀.pdf", "2048"},
+            {"http://files.test/builds/app%20v2.zip", "application/zip", "", "-1", "app v2.zip", "0"},
+        };
+        for (String[] c : cases) {
+            String url = c[0];
+            String name = c[4];
+            SimWeb.serveResponse(url, c[1], c[2], Long.parseLong(c[3]));
+            events.clear();
+            handler.calls.clear();
+            int updates = handler.updates.size();
+            CefLib.loadUrl(id, url);
+            Engine.pumpUntil(() -> handler.calls.size() == 2, "the download of " + url + " asked and continued");
+            long download = Long.parseLong(handler.calls.get(0).split(" ")[2]);
+            assertEquals(List.of(
+                    "before " + id + " " + download + " " + received(name) + " " + received(url),
+                    "internal " + id + " " + download + " []"), handler.calls, url);
+            SimDownloads.Record record = SimDownloads.record(download);
+            assertEquals(SimDownloads.SAVE_DIALOG, record.stage, record.toString());
+            assertEquals(name, record.dialogName);
+
+            List<String> names = new ArrayList<>();
+            for (Events.Call call : events.calls) {
+                names.add(call.name + (call.name.equals("onLoadError") ? " " + call.number : ""));
+            }
+            assertEquals(List.of("onBeforeBrowse", "onLoadingStateChange", "onLoadError -3", "onLoadingStateChange"), names,
+                    "ended before it commits: " + events.calls);
+            assertEquals(frames[0], events.named("onLoadError").get(0).frame);
+            assertEquals(home, CefLib.getMainFrameUrl(id), "the address stays");
+            assertArrayEquals(frames, SimBrowsers.frameIds((int) id), "the same document, with the same subframe");
+            assertEquals(home, SimBrowsers.frameUrl(frames[0]));
+
+            assertTrue(SimDownloads.chooseSavePath(download, "/home/user/Downloads/" + name));
+            awaitUpdates(updates + 1);
+            DownloadItem item = handler.last();
+            assertEquals(download, item.getId());
+            assertEquals(Long.parseLong(c[5]), item.getTotalBytes(), url);
+            assertEquals(0, item.getReceivedBytes());
+            assertEquals(c[5].equals("0") ? -1 : 0, item.getPercentComplete(), url);
+            assertEquals(DownloadItem.STATE_IN_PROGRESS, item.getState());
+        }
     }
 
     @Test

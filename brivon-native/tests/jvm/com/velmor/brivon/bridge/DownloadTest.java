@@ -3,7 +3,7 @@ package com.velmor.brivon.bridge;
 /** The main build: true lets the engine download; text crosses as UTF-16 unchanged. */
 class DownloadTest extends DownloadCases {
     @Override
-    String library() {
+    protected String library() {
         return System.getProperty("brivon.library");
     }
 

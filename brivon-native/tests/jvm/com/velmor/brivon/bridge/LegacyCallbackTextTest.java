@@ -7,7 +7,7 @@ package com.velmor.brivon.bridge;
  */
 class LegacyCallbackTextTest extends CallbackTextCases {
     @Override
-    String library() {
+    protected String library() {
         return System.getProperty("brivon.legacy.library");
     }
 

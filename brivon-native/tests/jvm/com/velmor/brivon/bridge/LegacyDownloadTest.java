@@ -6,7 +6,7 @@ package com.velmor.brivon.bridge;
  */
 class LegacyDownloadTest extends DownloadCases {
     @Override
-    String library() {
+    protected String library() {
         return System.getProperty("brivon.legacy.library");
     }
 

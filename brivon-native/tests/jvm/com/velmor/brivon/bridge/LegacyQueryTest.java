@@ -7,7 +7,7 @@ package com.velmor.brivon.bridge;
  */
 class LegacyQueryTest extends QueryTest {
     @Override
-    String library() {
+    protected String library() {
         return System.getProperty("brivon.legacy.probe.library");
     }
 

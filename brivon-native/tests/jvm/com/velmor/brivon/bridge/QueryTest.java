@@ -11,8 +11,8 @@ import com.velmor.brivon.probe.TableProbe;
 import com.velmor.brivon.sim.SimBrowsers;
 import com.velmor.brivon.sim.SimScript;
 import com.velmor.brivon.sim.SimWeb;
+import com.velmor.brivon.testing.BrowserSession;
 import com.velmor.brivon.testing.Engine;
-import com.velmor.brivon.testing.Events;
 import java.util.ArrayList;
 import java.util.HashSet;
 import java.util.LinkedHashMap;
@@ -26,23 +26,19 @@ import java.util.concurrent.TimeUnit;
 import java.util.function.Consumer;
 import org.junit.jupiter.api.AfterAll;
 import org.junit.jupiter.api.AfterEach;
-import org.junit.jupiter.api.BeforeAll;
 import org.junit.jupiter.api.BeforeEach;
 import org.junit.jupiter.api.DisplayName;
 import org.junit.jupiter.api.Test;
-import org.junit.jupiter.api.TestInstance;
 
 /**
  * Page queries through the built brivon-sub and the bridge's router to Java and back: what the
  * page's onSuccess / onFailure receive, what Java's onQuery receives, every cancellation, and
  * the pending-query table (probe build) afterwards.
  */
-@TestInstance(TestInstance.Lifecycle.PER_CLASS)
-class QueryTest {
+class QueryTest extends BrowserSession {
     private static final String PAGE = "http://query.test/";
     private static final String OTHER = "http://other.test/";
     private static final String FRAMED = "http://framed.test/";
-    private final Events events = new Events();
     private final Handler handler = new Handler();
     private long id;
 
@@ -101,7 +97,8 @@ class QueryTest {
     }
 
     /** The bridge under test (a probe build, which can read the pending-query table). */
-    String library() {
+    @Override
+    protected String library() {
         return System.getProperty("brivon.probe.library");
     }
 
@@ -110,18 +107,10 @@ class QueryTest {
         return sent;
     }
 
-    @BeforeAll
-    void startEngine() {
-        CefLib.load(library());
-        com.velmor.brivon.sim.SimDriver.load(System.getProperty("cefsim.driver.library"));
-        events.registerAll();
-        CefLib.setMessageRouterHandler(handler);
-        Engine.start();
-    }
-
     @AfterAll
-    void stopEngine() {
-        CefLib.shutdown();
+    @Override
+    protected void stopEngine() {
+        super.stopEngine();
         assertEquals(0, TableProbe.pendingQueries(), "shutdown empties the table");
     }
 
@@ -138,10 +127,9 @@ class QueryTest {
     }
 
     @AfterEach
-    void closeOpenBrowsers() {
-        for (int open : SimBrowsers.ids()) {
-            Engine.close(open);
-        }
+    @Override
+    protected void closeOpenBrowsers() {
+        super.closeOpenBrowsers();
         assertEquals(0, TableProbe.pendingQueries(), "closing cancels, and cancelled queries leave the table");
     }
 

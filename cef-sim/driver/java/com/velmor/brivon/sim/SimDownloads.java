@@ -47,6 +47,11 @@ public final class SimDownloads {
     /** The user cancels the Save dialog, and with it the download. */
     public static native boolean cancelSaveDialog(long id);
 
+    /**
+     * More of the body arrived: received bytes so far. Also while the Save dialog is open (the
+     * engine goes on receiving), reported with no path yet. The same count again brings no
+     * update; a smaller one is refused.
+     */
     public static native boolean progress(long id, long receivedBytes);
 
     public static native boolean complete(long id);

@@ -86,6 +86,24 @@ public final class SimWeb {
         nativeServePageWithSubresources(url, title == null ? "" : title, urls, types);
     }
 
+    /**
+     * The address answers with a body of this MIME type, this Content-Disposition header (null
+     * or empty: none) and this Content-Length (below 0: none). A type the engine renders (text,
+     * images, XML, JSON, PDF; null or empty: sniffed as a document) shows as a document without
+     * title or subframes. An attachment, or a type it does not render, the engine downloads: the
+     * navigation ends before it commits with -3 ERR_ABORTED between the two loading-state
+     * changes, the page that was showing stays, and the download is offered to the client in a
+     * later loop iteration with the name the response suggests and its length as the size.
+     */
+    public static void serveResponse(String url, String mimeType, String contentDisposition,
+            long contentLength) {
+        if (url == null) {
+            throw new IllegalArgumentException("the address is missing");
+        }
+        nativeServeResponse(url, mimeType == null ? "" : mimeType,
+                contentDisposition == null ? "" : contentDisposition, contentLength);
+    }
+
     /** Navigations to this host fail before they commit with -105 ERR_NAME_NOT_RESOLVED. */
     public static void unreachableHost(String host) {
         if (host == null) {
@@ -107,6 +125,9 @@ public final class SimWeb {
 
     private static native void nativeServePage(String url, String title, int status,
             String[] subframeUrls);
+
+    private static native void nativeServeResponse(String url, String mimeType,
+            String contentDisposition, long contentLength);
 
     private static native void nativeUnreachableHost(String host);
 

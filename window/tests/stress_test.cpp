@@ -23,8 +23,9 @@ using namespace panehost_test;
 namespace {
 
 constexpr int kOffset = 0x8000;
-constexpr UINT kProbe = WM_APP + 1;
-constexpr UINT kPosted = WM_APP + 2;
+// Their copies at the hook target stay below 0x10000.
+constexpr UINT kProbe = WM_USER + 1;
+constexpr UINT kPosted = WM_USER + 2;
 constexpr LRESULT kProbeAnswer = 42;
 
 using Clock = std::chrono::steady_clock;
@@ -77,6 +78,7 @@ struct Plan {
   bool clientDetaches;  // and detaches it again before destroyWindow
   bool hooked;
   bool sharesClass;  // uses the class of the window before it, which that window registered
+  bool clientDestroys;  // the client destroys the native window itself before destroyWindow
 };
 Plan planFor(int i) {
   Plan plan{};
@@ -86,6 +88,7 @@ Plan planFor(int i) {
   plan.clientDetaches = plan.clientAttach && i % 8 == 1;
   plan.hooked = i % 3 != 2;
   plan.sharesClass = i % 10 == 9;
+  plan.clientDestroys = i % 7 == 3;
   return plan;
 }
 
@@ -93,7 +96,8 @@ Plan planFor(int i) {
 
 // A thousand window objects in waves of a hundred: made, given a native window (custom frame
 // or not, with or without the client's own attach and an input hook), answering through the
-// whole chain, and destroyed. Afterwards no record, class, window or brush of theirs is left.
+// whole chain, and destroyed, some after the client destroyed their native window itself.
+// Afterwards no record, class, window or brush of theirs is left.
 TEST(PanehostStress, AThousandWindowObjectsFramedHookedAndDestroyedInWaves) {
   constexpr int kWindows = 1000;
   constexpr int kWave = 100;
@@ -102,7 +106,7 @@ TEST(PanehostStress, AThousandWindowObjectsFramedHookedAndDestroyedInWaves) {
   const size_t hooksBefore = panehost::inputHookRecordCountForTesting();
   const GuiObjects objectsBefore;
   probesAnswered = 0;
-  int attached = 0, hooked = 0, copies = 0, peakFrames = 0, peakHooks = 0;
+  int attached = 0, hooked = 0, destroyedByClient = 0, copies = 0, peakFrames = 0, peakHooks = 0;
   double createMs = 0, destroyMs = 0;
   const auto start = Clock::now();
 
@@ -132,6 +136,7 @@ TEST(PanehostStress, AThousandWindowObjectsFramedHookedAndDestroyedInWaves) {
       }
       attached += plan.customFrame || plan.clientAttach;
       hooked += plan.hooked;
+      destroyedByClient += plan.clientDestroys;
       wave.push_back({window, hwnd, className, window->backgroundBrush.get(), plan});
     }
     createMs += millisecondsSince(createStart);
@@ -152,7 +157,10 @@ TEST(PanehostStress, AThousandWindowObjectsFramedHookedAndDestroyedInWaves) {
     copies += static_cast<int>(takePosted(target.hwnd(), kOffset, kOffset + 0xFFFF).size());
 
     const auto destroyStart = Clock::now();
-    for (const Made& m : wave) destroyWindow(m.window);
+    for (const Made& m : wave) {
+      if (m.plan.clientDestroys) DestroyWindow(m.hwnd);
+      destroyWindow(m.window);
+    }
     destroyMs += millisecondsSince(destroyStart);
     for (const Made& m : wave) {
       EXPECT_FALSE(IsWindow(m.hwnd));
@@ -185,6 +193,7 @@ TEST(PanehostStress, AThousandWindowObjectsFramedHookedAndDestroyedInWaves) {
                 {"waves (windows alive at once)", number(kWindows / kWave) + " x " + number(kWave)},
                 {"with a frame record", number(attached)},
                 {"hooked", number(hooked)},
+                {"native window destroyed first", number(destroyedByClient)},
                 {"peak frame / hook records", number(peakFrames) + " / " + number(peakHooks)},
                 {"copies posted to the target", number(copies)},
                 {"records left (frame / hook)",
@@ -258,9 +267,20 @@ TEST(PanehostStress, AttachDetachAndHookUnhookRaceMessagesFromOtherThreads) {
   const size_t framesBefore = panehost::frameRecordCountForTesting();
   const size_t hooksBefore = panehost::inputHookRecordCountForTesting();
 
-  std::atomic<bool> stop{false};
   std::atomic<long> sent{0}, wrongProbe{0}, wrongHitTest{0}, posted{0}, postFailed{0};
-  std::thread sender([&] {
+  // Stopped and joined however the test ends.
+  struct Threads {
+    std::atomic<bool> stop{false};
+    std::thread sender, poster;
+    void join() {
+      stop = true;
+      if (sender.joinable()) sender.join();
+      if (poster.joinable()) poster.join();
+    }
+    ~Threads() { join(); }
+  } threads;
+  std::atomic<bool>& stop = threads.stop;
+  threads.sender = std::thread([&] {
     while (!stop) {
       if (SendMessageW(hwnd, kProbe, 0, 0) != kProbeAnswer) ++wrongProbe;
       RECT r;
@@ -270,7 +290,7 @@ TEST(PanehostStress, AttachDetachAndHookUnhookRaceMessagesFromOtherThreads) {
       sent += 2;
     }
   });
-  std::thread poster([&] {
+  threads.poster = std::thread([&] {
     while (!stop) {
       if (posted - busy.postedSeen >= kMaxPostedAhead) {
         std::this_thread::yield();
@@ -314,9 +334,7 @@ TEST(PanehostStress, AttachDetachAndHookUnhookRaceMessagesFromOtherThreads) {
   const long sentBefore = sent;
   const ULONGLONG deadline = GetTickCount64() + kWaitMs;
   while (sent < sentBefore + 10 && GetTickCount64() < deadline) std::this_thread::yield();
-  stop = true;
-  sender.join();
-  poster.join();
+  threads.join();
   // A record left passing messages on leaves the chain with the next message.
   EXPECT_EQ(kProbeAnswer, SendMessageW(hwnd, kProbe, 0, 0));
   const bool allPostedArrived = [&] {

@@ -161,6 +161,8 @@ void detachFrame(HWND hwnd, bool showAfterwards) {
 
 bool hasFrameRecordForTesting(HWND hwnd) { return registry().find(hwnd) != nullptr; }
 
+std::size_t frameRecordCountForTesting() { return registry().sizeForTesting(); }
+
 }  // namespace panehost
 
 using panehost::FrameRecord;

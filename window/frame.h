@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <cstddef>
+
 namespace panehost {
 
 // detach, with the choice of showing the window afterwards: a window about to be destroyed is
@@ -11,5 +13,7 @@ void detachFrame(HWND hwnd, bool showAfterwards);
 
 // Tests only: whether the library still keeps a frame record for the handle.
 bool hasFrameRecordForTesting(HWND hwnd);
+// Tests only: how many windows the library keeps frame records for.
+std::size_t frameRecordCountForTesting();
 
 }  // namespace panehost

@@ -26,6 +26,9 @@ struct HostWindow {
   int customFrame = 0;
   int resizable = 0;
   bool classAlreadyRegistered = false;
+  // createWindowHandle registered the class itself: destroyWindow unregisters it, also when the
+  // native window is already gone or was never made.
+  bool registeredClass = false;
   DWORD ownerThreadId = 0;
   HWND parent = nullptr;
   HWND hwnd = nullptr;

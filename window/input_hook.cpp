@@ -45,6 +45,8 @@ LRESULT CALLBACK hookProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
 
 bool hasInputHookRecordForTesting(HWND hwnd) { return registry().find(hwnd) != nullptr; }
 
+std::size_t inputHookRecordCountForTesting() { return registry().sizeForTesting(); }
+
 }  // namespace panehost
 
 using panehost::InputHookRecord;

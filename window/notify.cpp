@@ -60,8 +60,9 @@ void removeNotifyIcon(HostWindow& window) {
 extern "C" PANEHOST_API void createWindowNotify(HostWindow* window, UINT callbackMessage,
                                                               UINT iconId, const wchar_t* tooltip) {
   // Without a native window the shell would refuse the icon, and the record would still
-  // block every later attempt.
-  if (!window || window->notifyData || !window->hwnd) return;
+  // block every later attempt. A window that is gone gets none either: the shell would take it,
+  // and send its notifications to whatever window comes back with that handle.
+  if (!window || window->notifyData || !window->hwnd || window->windowDestroyed || !IsWindow(window->hwnd)) return;
   try {
     auto data = std::make_unique<NOTIFYICONDATAW>();  // value-initialised: all zero
     std::wstring tip = tooltip ? std::wstring(tooltip) : std::wstring();
@@ -87,6 +88,9 @@ extern "C" PANEHOST_API void flashWindowNotify(HostWindow* window, int flash, in
     window->flashing = false;  // the next tick shows the icon and stops the timer
     return;
   }
+  // Only the owner thread may start the window's timer (some systems refuse it to any other,
+  // some do not); elsewhere a start changes nothing, so that the outcome is the same everywhere.
+  if (GetWindowThreadProcessId(window->hwnd, nullptr) != GetCurrentThreadId()) return;
   window->flashing = true;
   panehost::notifySystem().setTimer(window->hwnd, panehost::kFlashTimerId,
                                     static_cast<UINT>(std::max(interval, panehost::kShortestFlashInterval)));

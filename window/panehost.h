@@ -52,21 +52,24 @@ PANEHOST_API HWND createWindowHandle(HostWindow* window, int x, int y, int width
 PANEHOST_API void runWindowMessageLoop(HostWindow* window);
 
 /* Removes the icon, detaches and destroys the native window, unregisters the class where this
- * object registered it and frees the object. Null does nothing. While the native window lives,
- * only its owner thread may destroy it: called on another thread, destroyWindow does nothing at
- * all and the object stays valid, to be destroyed from the owner thread. Once the window is
- * gone (destroyed by the client, or with its thread), any thread may free the object. */
+ * object registered it (also when the native window is gone already) and frees the object. Null
+ * does nothing. While the native window lives, only its owner thread may destroy it: called on
+ * another thread, destroyWindow does nothing at all and the object stays valid, to be destroyed
+ * from the owner thread. Once the window is gone (destroyed by the client, or with its thread),
+ * any thread may free the object. */
 PANEHOST_API void destroyWindow(HostWindow* window);
 
 /* Adds the window's one notification-area icon: the executable's icon resource iconId, the
  * tooltip (may be null; cut to 127 characters) and the callback message through which the
  * system reports mouse activity as (window, callbackMessage, iconId, mouse message). A second
- * call, or a call before createWindowHandle, changes nothing. */
+ * call, or a call before createWindowHandle or after the native window is gone, changes
+ * nothing. */
 PANEHOST_API void createWindowNotify(HostWindow* window, UINT callbackMessage, UINT iconId, const wchar_t* tooltip);
 
 /* Starts (nonzero flash; again to change the interval) or stops the icon's blinking, every
- * interval milliseconds but at least every 200. Owner thread only. After a stop the icon is
- * shown again on the next tick. Nothing happens without an icon. */
+ * interval milliseconds but at least every 200. Owner thread only: a start on another thread
+ * changes nothing. After a stop the icon is shown again on the next tick. Nothing happens
+ * without an icon. */
 PANEHOST_API void flashWindowNotify(HostWindow* window, int flash, int interval);
 
 /* Custom frame and child-window input hook. Any thread of the process may call these. */

@@ -21,6 +21,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -51,6 +52,12 @@ class SubclassRegistry {
     std::shared_lock<std::shared_mutex> lock(mutex_);
     auto it = records_.find(key(hwnd));
     return it == records_.end() ? nullptr : it->second;
+  }
+
+  // Tests only: how many windows have a record, in force or passing messages on.
+  std::size_t sizeForTesting() const {
+    std::shared_lock<std::shared_mutex> lock(mutex_);
+    return records_.size();
   }
 
   // Subclasses the window with the record that `make` returns (it runs under the exclusive

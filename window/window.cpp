@@ -77,6 +77,7 @@ bool registerWindowClass(HostWindow& window) {
   windowClass.lpszClassName = window.className.c_str();
   if (RegisterClassW(&windowClass)) {
     window.classAlreadyRegistered = false;
+    window.registeredClass = true;
     return true;
   }
   if (GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
@@ -155,8 +156,11 @@ extern "C" PANEHOST_API void destroyWindow(HostWindow* window) {
     // Detached for the destruction messages to reach the client unaltered, but not shown.
     if (window->customFrame) panehost::detachFrame(window->hwnd, false);
     DestroyWindow(window->hwnd);
-    if (!window->classAlreadyRegistered) UnregisterClassW(window->className.c_str(), panehost::executableInstance());
     window->messageCallback = nullptr;
   }
+  // Also when the client destroyed the window itself or creating it failed: a class left behind
+  // would keep the name, and its procedure in this library, for the next object of that name.
+  // Fails harmlessly while other windows of the class live.
+  if (window->registeredClass) UnregisterClassW(window->className.c_str(), panehost::executableInstance());
   delete window;
 }

@@ -167,8 +167,9 @@ final class BrowserPanel extends JPanel {
                 engine.submit(() -> CefLib.dragTargetDrop(id, x, y));
             }
             click(e, true);
-            if (InputMapping.button(e) == 2 && id > 0) {
-                engine.submit(() -> engine.hooks().rightClicked(id, x, y));
+            int button = InputMapping.button(e);
+            if (id > 0 && button >= 0) {
+                engine.submit(() -> engine.hooks().clicked(id, x, y, button));
             }
         }
 

@@ -32,7 +32,8 @@ final class EngineThread {
         default void resized(long browserId, int width, int height) {
         }
 
-        default void rightClicked(long browserId, int x, int y) {
+        /** A mouse button went up over the view: 0 left, 1 middle, 2 right. */
+        default void clicked(long browserId, int x, int y, int button) {
         }
 
         default void mouseMoved(long browserId, int x, int y) {

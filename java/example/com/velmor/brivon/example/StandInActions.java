@@ -50,6 +50,7 @@ final class StandInActions implements EngineThread.Hooks {
     private int downloadStep;
     private int pumps;
     private int cursor = -1;
+    private boolean popupOpen;
 
     StandInActions(EventLog log, Consumer<String> pageText) {
         this.log = log;
@@ -78,7 +79,10 @@ final class StandInActions implements EngineThread.Hooks {
         SimWeb.servePage(url, title.find() ? title.group(1) : "");
     }
 
-    /** The page's script: each question of its answer list through window.javaQuery, and a click on its download link. */
+    /**
+     * The page's script: each question of its answer list through window.javaQuery, a select
+     * list that opens, and a click on its download link.
+     */
     @Override
     public void loaded(long browserId, String url) {
         browser = (int) browserId;
@@ -86,6 +90,10 @@ final class StandInActions implements EngineThread.Hooks {
         String body = bodies.get(url);
         if (body == null) {
             return;
+        }
+        // A select list the page opens: the popup widget, painted apart from the view.
+        if (!popupOpen) {
+            popupOpen = SimView.openPopupWidget(browser, 40, 64, 240, 160);
         }
         Matcher questions = QUESTIONS.matcher(body);
         asked = new ArrayList<>();
@@ -120,9 +128,15 @@ final class StandInActions implements EngineThread.Hooks {
         paintView();
     }
 
+    /** A right click asks for the page's context menu; a left one closes the open select list. */
     @Override
-    public void rightClicked(long browserId, int x, int y) {
-        SimMenus.request((int) browserId, SimMenus.PAGE, x, y, 0);
+    public void clicked(long browserId, int x, int y, int button) {
+        if (button == 2) {
+            SimMenus.request((int) browserId, SimMenus.PAGE, x, y, 0);
+        } else if (button == 0 && popupOpen) {
+            popupOpen = false;
+            SimView.closePopupWidget((int) browserId);
+        }
     }
 
     /** The stand-in's page has a link along its top edge, to show cursor changes. */
@@ -162,8 +176,8 @@ final class StandInActions implements EngineThread.Hooks {
                         .append(parts[0].equals("ok") ? call.arguments.get(0) : "failed " + call.arguments);
             }
         }
-        log.reached(PAGE_SHOWS_ANSWERS, text.toString());
         pageText.accept(text.toString());
+        log.reached(PAGE_SHOWS_ANSWERS, text.toString());
     }
 
     /** The user's part (the save dialog) and the network's, one step at a time. */

@@ -22,14 +22,34 @@ import javax.swing.JPopupMenu;
  */
 final class BrowserPanel extends JPanel {
     private static final long serialVersionUID = 1L;
+    // The engine's command ids of the menu items it prepares.
+    private static final int MENU_BACK = 100;
+    private static final int MENU_FORWARD = 101;
+    private static final int MENU_RELOAD = 102;
+    private static final int MENU_RELOAD_NOCACHE = 103;
+    private static final int MENU_STOP = 104;
+    private static final int MENU_PRINT = 131;
+    private static final int MENU_VIEW_SOURCE = 132;
+    private static final int MENU_SEPARATOR = -1;
     private static final Map<Integer, String> MENU_LABELS = Map.ofEntries(
-            Map.entry(100, "Back"), Map.entry(101, "Forward"), Map.entry(102, "Reload"),
-            Map.entry(103, "Reload without cache"), Map.entry(104, "Stop"), Map.entry(110, "Undo"),
-            Map.entry(111, "Redo"), Map.entry(112, "Cut"), Map.entry(113, "Copy"), Map.entry(114, "Paste"),
-            Map.entry(115, "Delete"), Map.entry(116, "Select all"), Map.entry(131, "Print"),
-            Map.entry(132, "View source"));
+            Map.entry(MENU_BACK, "Back"), Map.entry(MENU_FORWARD, "Forward"), Map.entry(MENU_RELOAD, "Reload"),
+            Map.entry(MENU_RELOAD_NOCACHE, "Reload without cache"), Map.entry(MENU_STOP, "Stop"),
+            Map.entry(110, "Undo"), Map.entry(111, "Redo"), Map.entry(112, "Cut"), Map.entry(113, "Copy"),
+            Map.entry(114, "Paste"), Map.entry(115, "Delete"), Map.entry(116, "Select all"),
+            Map.entry(MENU_PRINT, "Print"), Map.entry(MENU_VIEW_SOURCE, "View source"));
+    /** The editing items (undo 110 to select all 116) as the page's own editing commands. */
     private static final Map<Integer, String> EDIT_COMMANDS = Map.of(110, "undo", 111, "redo", 112, "cut",
             113, "copy", 114, "paste", 115, "delete", 116, "selectAll");
+    /** The engine's cursor types (its numbers) that AWT has a cursor for; the rest show the default one. */
+    private static final Map<Integer, Integer> CURSORS = Map.ofEntries(
+            Map.entry(1, Cursor.CROSSHAIR_CURSOR), Map.entry(2, Cursor.HAND_CURSOR), Map.entry(3, Cursor.TEXT_CURSOR),
+            Map.entry(4, Cursor.WAIT_CURSOR), Map.entry(34, Cursor.WAIT_CURSOR),
+            Map.entry(6, Cursor.E_RESIZE_CURSOR), Map.entry(7, Cursor.N_RESIZE_CURSOR),
+            Map.entry(8, Cursor.NE_RESIZE_CURSOR), Map.entry(9, Cursor.NW_RESIZE_CURSOR),
+            Map.entry(10, Cursor.S_RESIZE_CURSOR), Map.entry(11, Cursor.SE_RESIZE_CURSOR),
+            Map.entry(12, Cursor.SW_RESIZE_CURSOR), Map.entry(13, Cursor.W_RESIZE_CURSOR),
+            Map.entry(14, Cursor.N_RESIZE_CURSOR), Map.entry(15, Cursor.E_RESIZE_CURSOR),
+            Map.entry(29, Cursor.MOVE_CURSOR), Map.entry(41, Cursor.MOVE_CURSOR), Map.entry(42, Cursor.MOVE_CURSOR));
 
     private final transient EngineThread engine;
     private final transient FrameBuffer frames;
@@ -85,27 +105,7 @@ final class BrowserPanel extends JPanel {
     }
 
     void showCursor(int cursorType) {
-        setCursor(Cursor.getPredefinedCursor(awtCursor(cursorType)));
-    }
-
-    /** The engine's cursor types as AWT's; the engine's custom cursors show as the default one. */
-    private static int awtCursor(int type) {
-        switch (type) {
-            case 1: return Cursor.CROSSHAIR_CURSOR;
-            case 2: return Cursor.HAND_CURSOR;
-            case 3: return Cursor.TEXT_CURSOR;
-            case 4: case 34: return Cursor.WAIT_CURSOR;
-            case 6: case 21: return Cursor.E_RESIZE_CURSOR;
-            case 7: case 22: return Cursor.N_RESIZE_CURSOR;
-            case 8: case 23: return Cursor.NE_RESIZE_CURSOR;
-            case 9: case 24: return Cursor.NW_RESIZE_CURSOR;
-            case 10: case 25: case 14: return Cursor.S_RESIZE_CURSOR;
-            case 11: case 26: return Cursor.SE_RESIZE_CURSOR;
-            case 12: case 27: return Cursor.SW_RESIZE_CURSOR;
-            case 13: case 28: case 15: return Cursor.W_RESIZE_CURSOR;
-            case 29: case 20: case 41: case 42: return Cursor.MOVE_CURSOR;
-            default: return Cursor.DEFAULT_CURSOR;
-        }
+        setCursor(Cursor.getPredefinedCursor(CURSORS.getOrDefault(cursorType, Cursor.DEFAULT_CURSOR)));
     }
 
     /**
@@ -116,7 +116,7 @@ final class BrowserPanel extends JPanel {
         JPopupMenu menu = new JPopupMenu();
         for (int i = 0; i < commandIds.length; i++) {
             int command = commandIds[i];
-            if (command == -1) {
+            if (command == MENU_SEPARATOR) {
                 menu.addSeparator();
                 continue;
             }
@@ -130,13 +130,13 @@ final class BrowserPanel extends JPanel {
 
     private static void run(long id, int command) {
         switch (command) {
-            case 100: CefLib.goBack(id); break;
-            case 101: CefLib.goForward(id); break;
-            case 102: CefLib.reload(id); break;
-            case 103: CefLib.reloadIgnoreCache(id); break;
-            case 104: CefLib.stopLoad(id); break;
-            case 131: CefLib.executeJavaScript(id, "window.print();"); break;
-            case 132: CefLib.loadUrl(id, "view-source:" + CefLib.getMainFrameUrl(id)); break;
+            case MENU_BACK: CefLib.goBack(id); break;
+            case MENU_FORWARD: CefLib.goForward(id); break;
+            case MENU_RELOAD: CefLib.reload(id); break;
+            case MENU_RELOAD_NOCACHE: CefLib.reloadIgnoreCache(id); break;
+            case MENU_STOP: CefLib.stopLoad(id); break;
+            case MENU_PRINT: CefLib.executeJavaScript(id, "window.print();"); break;
+            case MENU_VIEW_SOURCE: CefLib.loadUrl(id, "view-source:" + CefLib.getMainFrameUrl(id)); break;
             default:
                 if (EDIT_COMMANDS.containsKey(command)) {
                     CefLib.executeJavaScript(id, "document.execCommand('" + EDIT_COMMANDS.get(command) + "');");

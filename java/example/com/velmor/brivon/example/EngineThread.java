@@ -20,9 +20,6 @@ import java.util.function.LongConsumer;
 final class EngineThread {
     /** What the stand-in engine adds to the pumping thread's work; nothing with the real engine. */
     interface Hooks {
-        default void started(EngineThread engine) {
-        }
-
         default void beforeLoad(long browserId, String url) {
         }
 
@@ -73,10 +70,7 @@ final class EngineThread {
     /** Starts the engine on a new thread; the handlers must be registered already. */
     void start(CefSettings settings) {
         running = true;
-        tasks.add(() -> {
-            CefLib.init(settings);
-            hooks.started(this);
-        });
+        tasks.add(() -> CefLib.init(settings));
         thread.start();
     }
 
@@ -85,10 +79,6 @@ final class EngineThread {
         if (running) {
             tasks.add(task);
         }
-    }
-
-    boolean onEngineThread() {
-        return Thread.currentThread() == thread;
     }
 
     /**
@@ -174,7 +164,7 @@ final class EngineThread {
                 // Work handed over runs as soon as it arrives; the pump itself keeps a steady rate.
                 Runnable task = tasks.poll(Math.max(0, next - System.nanoTime()), TimeUnit.NANOSECONDS);
                 if (task != null) {
-                    task.run();
+                    runSafely(task);
                     if (finished) {
                         return;
                     }
@@ -195,7 +185,16 @@ final class EngineThread {
         CefLib.doMessageLoopWork();
         List<Runnable> due = afterNextPump;
         afterNextPump = new ArrayList<>();
-        due.forEach(Runnable::run);
-        hooks.tick();
+        due.forEach(this::runSafely);
+        runSafely(hooks::tick);
+    }
+
+    /** A task that throws must not end the thread: nothing else could close the browsers then. */
+    private void runSafely(Runnable task) {
+        try {
+            task.run();
+        } catch (RuntimeException e) {
+            log.info("a task on the pumping thread failed: " + e);
+        }
     }
 }

@@ -84,7 +84,8 @@ final class ExampleHandlers implements LoadHandler, RenderHandler, MessageRouter
         log.callback("onLoadingStateChange(" + browserId + ", loading=" + isLoading + ", back=" + canGoBack
                 + ", forward=" + canGoForward + ")");
         if (!isLoading) {
-            engine.hooks().loaded(browserId, CefLib.getMainFrameUrl(browserId));
+            String url = CefLib.getMainFrameUrl(browserId);
+            engine.submit(() -> engine.hooks().loaded(browserId, url));
         }
     }
 
@@ -144,7 +145,7 @@ final class ExampleHandlers implements LoadHandler, RenderHandler, MessageRouter
     public void onQuery(long browserId, long frameId, long queryId, String request) {
         log.callback("onQuery(" + browserId + ", frame " + frameId + ", query " + queryId + ", \"" + request + "\")");
         String answer;
-        switch (request) {
+        switch (String.valueOf(request)) {
             case "version":
                 answer = CefLib.getVersion().toString();
                 break;

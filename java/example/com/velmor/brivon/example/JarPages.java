@@ -144,7 +144,7 @@ final class JarPages {
                 }
                 in = null;
             }
-            if (status == 200 && served > 0) {
+            if (status == 200 && served > 0 && (length < 0 || served == length)) {
                 log.reached(EventLog.RESOURCE_SERVED, url + ", " + type + ", " + served + " bytes on "
                         + Thread.currentThread().getName());
             }

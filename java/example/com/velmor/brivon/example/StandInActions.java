@@ -56,10 +56,6 @@ final class StandInActions implements EngineThread.Hooks {
         this.log = log;
         this.pageText = pageText;
         SimDriver.load(System.getProperty("cefsim.driver.library"));
-    }
-
-    @Override
-    public void started(EngineThread engine) {
         log.require(PAGE_SHOWS_ANSWERS, ExampleHandlers.DOWNLOAD_COMPLETE);
     }
 

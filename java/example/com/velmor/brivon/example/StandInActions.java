@@ -44,6 +44,7 @@ final class StandInActions implements EngineThread.Hooks {
     private int height = 400;
     private int browser;
     private List<String> asked = new ArrayList<>();
+    private int callsBefore;
     private boolean answersShown = true;
     private long download;
     private long downloadSize;
@@ -66,10 +67,11 @@ final class StandInActions implements EngineThread.Hooks {
      */
     @Override
     public void beforeLoad(long browserId, String url) {
-        String body = fetch((int) browserId, url);
-        if (body == null) {
+        byte[] fetched = fetch((int) browserId, url);
+        if (fetched == null) {
             return;
         }
+        String body = new String(fetched, StandardCharsets.UTF_8);
         bodies.put(url, body);
         Matcher title = TITLE.matcher(body);
         SimWeb.servePage(url, title.find() ? title.group(1) : "");
@@ -93,6 +95,7 @@ final class StandInActions implements EngineThread.Hooks {
         }
         Matcher questions = QUESTIONS.matcher(body);
         asked = new ArrayList<>();
+        callsBefore = SimScript.functionCallCount(browser);
         if (questions.find()) {
             long frame = SimBrowsers.mainFrameId(browser);
             for (String question : questions.group(1).trim().split(" +")) {
@@ -110,8 +113,9 @@ final class StandInActions implements EngineThread.Hooks {
         Matcher link = DOWNLOAD.matcher(body);
         if (link.find() && download == 0) {
             String file = link.group(1);
-            String sample = fetch(browser, file);
-            downloadSize = sample == null ? -1 : sample.getBytes(StandardCharsets.UTF_8).length;
+            byte[] sample = fetch(browser, file);
+            downloadSize = sample == null ? -1 : sample.length;
+            downloadStep = 0;
             download = SimDownloads.start(browser, file, file.substring(file.lastIndexOf('/') + 1), downloadSize);
         }
     }
@@ -148,7 +152,7 @@ final class StandInActions implements EngineThread.Hooks {
     @Override
     public void tick() {
         pumps++;
-        if (!answersShown && SimScript.functionCallCount(browser) >= asked.size()) {
+        if (!answersShown && SimScript.functionCallCount(browser) >= callsBefore + asked.size()) {
             showAnswers();
         }
         if (download != 0 && pumps % PUMPS_PER_STEP == 0) {
@@ -165,7 +169,8 @@ final class StandInActions implements EngineThread.Hooks {
     private void showAnswers() {
         answersShown = true;
         StringBuilder text = new StringBuilder();
-        for (SimScript.FunctionCall call : SimScript.functionCalls(browser)) {
+        List<SimScript.FunctionCall> calls = SimScript.functionCalls(browser);
+        for (SimScript.FunctionCall call : calls.subList(Math.min(callsBefore, calls.size()), calls.size())) {
             String[] parts = call.name.split(":", 2);
             if (parts.length == 2 && asked.contains(parts[1])) {
                 text.append(text.length() == 0 ? "" : "; ").append(parts[1]).append(": ")
@@ -204,7 +209,7 @@ final class StandInActions implements EngineThread.Hooks {
     }
 
     /** A request as the engine's loader makes it, answered by the bridge's scheme handler; null when it failed. */
-    private String fetch(int browserId, String url) {
+    private byte[] fetch(int browserId, String url) {
         if (JarPages.pageName(url) == null) {
             return null;
         }
@@ -215,6 +220,6 @@ final class StandInActions implements EngineThread.Hooks {
         }
         log.info("stand-in: fetched " + url + " through the scheme handler: status " + got.status + ", "
                 + got.mimeType + ", " + got.body.length + " bytes in " + got.reads + " reads");
-        return new String(got.body, StandardCharsets.UTF_8);
+        return got.body;
     }
 }

@@ -4,6 +4,7 @@ import com.velmor.brivon.jni.CefLib;
 import com.velmor.brivon.jni.CefSettings;
 import com.velmor.brivon.jni.DownloadItem;
 import java.awt.BorderLayout;
+import java.awt.GraphicsEnvironment;
 import java.awt.Point;
 import java.awt.Rectangle;
 import java.awt.Robot;
@@ -31,7 +32,7 @@ import javax.swing.SwingUtilities;
  *
  * {@code -Dbrivon.subprocess=<path>} names the browser subprocess. Against the stand-in engine,
  * {@code -Dcefsim.driver.library=<path>} (with the driver's jar on the class path) lets
- * {@link StandInActions} play what the stand-in cannot do itself. In a window, {@code --screenshot}
+ * {@code StandInActions} play what the stand-in cannot do itself. In a window, {@code --screenshot}
  * captures the window once the page has been served, asked its questions and painted, then closes.
  */
 public final class Example {
@@ -65,6 +66,9 @@ public final class Example {
         }
         if (headless) {
             System.setProperty("java.awt.headless", "true");
+        } else if (GraphicsEnvironment.isHeadless()) {
+            System.err.println("no display for a window: use --headless --screenshot FILE");
+            System.exit(2);
         }
         CefLib.load(library);
         EventLog log = new EventLog(System.out, headless);

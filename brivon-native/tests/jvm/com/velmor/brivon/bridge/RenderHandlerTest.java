@@ -6,6 +6,7 @@ import static org.junit.jupiter.api.Assertions.assertFalse;
 import static org.junit.jupiter.api.Assertions.assertTrue;
 
 import com.velmor.brivon.jni.CefLib;
+import com.velmor.brivon.probe.TableProbe;
 import com.velmor.brivon.sim.SimBrowsers;
 import com.velmor.brivon.sim.SimPage;
 import com.velmor.brivon.sim.SimView;
@@ -26,6 +27,12 @@ class RenderHandlerTest extends BrowserSession {
     private static final int CT_IBEAM = 3;
     private final RenderEvents render = new RenderEvents();
     private long id;
+
+    /** The probe build: it can read what the bridge writes to standard output. */
+    @Override
+    protected String library() {
+        return System.getProperty("brivon.probe.library");
+    }
 
     @BeforeEach
     void browser() {
@@ -185,6 +192,7 @@ class RenderHandlerTest extends BrowserSession {
         resizeAndWait(id, 120, 90);
         Engine.pumpUntil(() -> !render.paints(id).isEmpty(), "the repaint after resize");
         render.clear();
+        assertTrue(TableProbe.beginStdoutCapture());
         assertTrue(SimView.openPopupWidget((int) id, 10, 20, 60, 30));
         Engine.pumpUntil(() -> render.paints(id).size() == 1, "the popup's paint");
         assertEquals(1, render.named("onPopupShow", id).get(0).number);
@@ -195,6 +203,8 @@ class RenderHandlerTest extends BrowserSession {
         Engine.pumpUntil(() -> render.paints(id).size() == 2, "the repaint without the popup");
         assertEquals(List.of(1, 0), List.of(render.named("onPopupShow", id).get(0).number,
             render.named("onPopupShow", id).get(1).number));
+        assertEquals("native: OnPopupShow: isShow: 1\nnative: OnPopupShow: isShow: 0\n",
+            TableProbe.endStdoutCapture(), "the trace line of each, first");
         assertEquals(1, SimView.invalidations((int) id, false));
         RenderEvents.Paint repaint = render.paints(id).get(1);
         assertFalse(repaint.popup);

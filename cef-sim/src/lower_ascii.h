@@ -1,6 +1,8 @@
 #ifndef CEFSIM_SRC_LOWER_ASCII_H_
 #define CEFSIM_SRC_LOWER_ASCII_H_
 
+#include <string>
+
 #include "include/internal/cef_string.h"
 
 namespace cefsim {
@@ -14,6 +16,15 @@ inline CefString LowerAscii(const CefString& text) {
       c = static_cast<char16>(c - 'A' + 'a');
   }
   return CefString(out);
+}
+
+// The same for header values and markup, which the engine also compares in ASCII case only.
+inline std::string LowerAscii(std::string text) {
+  for (char& c : text) {
+    if (c >= 'A' && c <= 'Z')
+      c = static_cast<char>(c - 'A' + 'a');
+  }
+  return text;
 }
 
 }  // namespace cefsim

@@ -238,6 +238,10 @@ class BrowserImpl : public CefBrowser, public CefBrowserHost {
   void BeginNavigation(std::shared_ptr<Navigation> navigation);
   void CommitNavigation(std::shared_ptr<Navigation> navigation, Resource served);
   void ContinueNavigation(std::shared_ptr<Navigation> navigation);
+  // The main-frame navigation ends before anything commits: OnLoadError with the code, then
+  // the end of loading unless another navigation has begun meanwhile.
+  void EndBeforeCommit(const std::shared_ptr<Navigation>& navigation, cef_errorcode_t code,
+                       const CefString& text);
   // A main-frame address that a scheme handler factory serves is fetched through it on a
   // loader thread before the document commits (navigation_fetch.cc): true when the fetch
   // has started, and the navigation goes on in FetchArrived.
@@ -247,9 +251,7 @@ class BrowserImpl : public CefBrowser, public CefBrowserHost {
   void FinishStop(CefString url);
   // A response the engine downloads ends the navigation before it commits
   // (navigation_download.cc).
-  void EndAsDownload(std::shared_ptr<Navigation> navigation,
-                     CefRefPtr<FrameImpl> main_frame,
-                     const Resource& served);
+  void EndAsDownload(std::shared_ptr<Navigation> navigation, const Resource& served);
   void EndSubframeAsDownload(CefRefPtr<FrameImpl> frame,
                              const CefString& url,
                              const Resource& served);

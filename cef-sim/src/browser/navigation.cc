@@ -187,6 +187,25 @@ void BrowserImpl::BeginNavigation(std::shared_ptr<Navigation> navigation) {
   CommitNavigation(navigation, served);
 }
 
+void BrowserImpl::EndBeforeCommit(const std::shared_ptr<Navigation>& navigation,
+                                  cef_errorcode_t code, const CefString& text) {
+  CefRefPtr<FrameImpl> main_frame;
+  {
+    std::lock_guard<std::mutex> lock(BrowsersMutex());
+    navigation_ = nullptr;
+    main_frame = main_frame_;
+  }
+  if (CefRefPtr<CefLoadHandler> handler = Load())
+    handler->OnLoadError(this, main_frame, code, text, navigation->url);
+  bool idle;
+  {
+    std::lock_guard<std::mutex> lock(BrowsersMutex());
+    idle = !closed_ && !navigation_;
+  }
+  if (idle)
+    LoadingStateChanged(false);
+}
+
 void BrowserImpl::CommitNavigation(std::shared_ptr<Navigation> navigation, Resource served) {
   CefRefPtr<FrameImpl> main_frame;
   {
@@ -194,25 +213,12 @@ void BrowserImpl::CommitNavigation(std::shared_ptr<Navigation> navigation, Resou
     main_frame = main_frame_;
   }
   if (served.unreachable) {
-    {
-      std::lock_guard<std::mutex> lock(BrowsersMutex());
-      navigation_ = nullptr;
-    }
-    if (CefRefPtr<CefLoadHandler> handler = Load())
-      handler->OnLoadError(this, main_frame, ERR_NAME_NOT_RESOLVED, kNameNotResolvedText,
-                           navigation->url);
-    bool idle;
-    {
-      std::lock_guard<std::mutex> lock(BrowsersMutex());
-      idle = !closed_ && !navigation_;
-    }
-    if (idle)
-      LoadingStateChanged(false);
+    EndBeforeCommit(navigation, ERR_NAME_NOT_RESOLVED, kNameNotResolvedText);
     return;
   }
   // Downloads: navigation_download.cc.
   if (ServedAsDownload(served)) {
-    EndAsDownload(navigation, main_frame, served);
+    EndAsDownload(navigation, served);
     return;
   }
 

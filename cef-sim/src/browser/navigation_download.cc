@@ -14,22 +14,9 @@
 namespace cefsim {
 
 void BrowserImpl::EndAsDownload(std::shared_ptr<Navigation> navigation,
-                                CefRefPtr<FrameImpl> main_frame,
                                 const Resource& served) {
-  {
-    std::lock_guard<std::mutex> lock(BrowsersMutex());
-    navigation_ = nullptr;
-  }
   StartResponseDownload(this, navigation->url, served);
-  if (CefRefPtr<CefLoadHandler> handler = Load())
-    handler->OnLoadError(this, main_frame, ERR_ABORTED, "net::ERR_ABORTED", navigation->url);
-  bool idle;
-  {
-    std::lock_guard<std::mutex> lock(BrowsersMutex());
-    idle = !closed_ && !navigation_;
-  }
-  if (idle)
-    LoadingStateChanged(false);
+  EndBeforeCommit(navigation, ERR_ABORTED, "net::ERR_ABORTED");
 }
 
 void BrowserImpl::EndSubframeAsDownload(CefRefPtr<FrameImpl> frame,

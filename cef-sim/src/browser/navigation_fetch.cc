@@ -70,22 +70,8 @@ void BrowserImpl::FetchArrived(std::shared_ptr<Navigation> navigation,
     return;
   }
   if (received.error != 0) {
-    CefRefPtr<FrameImpl> main_frame;
-    {
-      std::lock_guard<std::mutex> lock(BrowsersMutex());
-      navigation_ = nullptr;
-      main_frame = main_frame_;
-    }
-    if (CefRefPtr<CefLoadHandler> handler = Load())
-      handler->OnLoadError(this, main_frame, static_cast<cef_errorcode_t>(received.error),
-                           ErrorText(received.error), navigation->url);
-    bool idle;
-    {
-      std::lock_guard<std::mutex> lock(BrowsersMutex());
-      idle = !closed_ && !navigation_;
-    }
-    if (idle)
-      LoadingStateChanged(false);
+    EndBeforeCommit(navigation, static_cast<cef_errorcode_t>(received.error),
+                    ErrorText(received.error));
     return;
   }
   Resource served = ScanDocument(received.mime_type, received.body, navigation->url);

@@ -8,14 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "src/lower_ascii.h"
+
 namespace cefsim {
 namespace {
-
-std::string Lower(std::string s) {
-  for (char& c : s)
-    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return s;
-}
 
 std::string Trim(const std::string& s) {
   const char* space = " \t";
@@ -28,7 +24,7 @@ std::string Trim(const std::string& s) {
 // The type without parameters, lower-cased: "Text/HTML; charset=x" is "text/html".
 std::string EssenceOf(const CefString& mime_type) {
   const std::string text = mime_type.ToString();
-  return Lower(Trim(text.substr(0, text.find(';'))));
+  return LowerAscii(Trim(text.substr(0, text.find(';'))));
 }
 
 bool StartsWith(const std::string& s, const std::string& head) {
@@ -134,7 +130,7 @@ std::string DispositionName(const std::string& header) {
     const size_t equals = parts[i].find('=');
     if (equals == std::string::npos)
       continue;
-    const std::string name = Lower(Trim(parts[i].substr(0, equals)));
+    const std::string name = LowerAscii(Trim(parts[i].substr(0, equals)));
     const std::string value = Trim(parts[i].substr(equals + 1));
     if (name == "filename") {
       plain = Unquote(value);
@@ -142,7 +138,7 @@ std::string DispositionName(const std::string& header) {
       // charset'language'percent-encoded; the engine reads the UTF-8 form.
       const size_t first = value.find('\'');
       const size_t second = first == std::string::npos ? first : value.find('\'', first + 1);
-      if (second != std::string::npos && Lower(value.substr(0, first)) == "utf-8")
+      if (second != std::string::npos && LowerAscii(value.substr(0, first)) == "utf-8")
         extended = PercentDecode(value.substr(second + 1));
     }
   }
@@ -172,7 +168,7 @@ bool ServedAsDownload(const Resource& served) {
   if (served.unreachable)
     return false;
   const std::string disposition = served.content_disposition.ToString();
-  if (Lower(SplitParameters(disposition)[0]) == "attachment")
+  if (LowerAscii(SplitParameters(disposition)[0]) == "attachment")
     return true;
   return !Renders(EssenceOf(served.mime_type));
 }

@@ -3,14 +3,10 @@
 #include <cctype>
 #include <map>
 
+#include "src/lower_ascii.h"
+
 namespace cefsim {
 namespace {
-
-std::string Lower(std::string s) {
-  for (char& c : s)
-    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return s;
-}
 
 bool IsSpace(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
@@ -26,7 +22,7 @@ std::map<std::string, std::string> Attributes(const std::string& tag) {
     size_t name_start = i;
     while (i < tag.size() && !IsSpace(tag[i]) && tag[i] != '=' && tag[i] != '/')
       ++i;
-    std::string name = Lower(tag.substr(name_start, i - name_start));
+    std::string name = LowerAscii(tag.substr(name_start, i - name_start));
     while (i < tag.size() && IsSpace(tag[i]))
       ++i;
     std::string value;
@@ -74,7 +70,7 @@ bool HasToken(const std::string& list, const std::string& token) {
     size_t start = i;
     while (i < list.size() && !IsSpace(list[i]))
       ++i;
-    if (Lower(list.substr(start, i - start)) == token)
+    if (LowerAscii(list.substr(start, i - start)) == token)
       return true;
   }
   return false;
@@ -111,10 +107,10 @@ std::string ResolveAddress(const std::string& base, const std::string& ref) {
 
 Resource ScanDocument(const CefString& mime_type, const std::string& body, const CefString& url) {
   Resource document;
-  if (Lower(mime_type.ToString()) != "text/html")
+  if (LowerAscii(mime_type.ToString()) != "text/html")
     return document;
   const std::string base = url.ToString();
-  const std::string lower = Lower(body);
+  const std::string lower = LowerAscii(body);
   size_t at = 0;
   while ((at = lower.find('<', at)) != std::string::npos) {
     size_t name_end = at + 1;

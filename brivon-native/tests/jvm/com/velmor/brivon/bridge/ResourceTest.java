@@ -11,6 +11,7 @@ import com.velmor.brivon.jni.CefLib;
 import com.velmor.brivon.jni.ResourceHandler;
 import com.velmor.brivon.jni.ResourceResponse;
 import com.velmor.brivon.sim.SimResources;
+import com.velmor.brivon.testing.Bodies;
 import com.velmor.brivon.testing.BrowserSession;
 import java.io.ByteArrayOutputStream;
 import java.io.PrintStream;
@@ -329,22 +330,12 @@ class ResourceTest extends BrowserSession {
                 "the live thread count is back where it was");
     }
 
-    private static byte[] bodyFor(String url, int size) {
-        byte[] body = new byte[size];
-        int seed = url.hashCode();
-        for (int i = 0; i < size; i++) {
-            seed = seed * 1103515245 + 12345;
-            body[i] = (byte) (seed >>> 16);
-        }
-        return body;
-    }
-
     @Test
     @DisplayName("sixty-four requests served at once all complete with their own bytes")
     void manyAtOnce() {
         int size = 3 * SimResources.READ_CHUNK_BYTES + 17;
         CountDownLatch allOpen = new CountDownLatch(64);
-        serve(url -> new Served(200, "application/octet-stream", size, bodyFor(url, size), 1 << 20, null) {
+        serve(url -> new Served(200, "application/octet-stream", size, Bodies.patterned(url, size), 1 << 20, null) {
             @Override
             public void open() {
                 // Each waits for the others, so that all sixty-four are in Java at once.
@@ -364,7 +355,7 @@ class ResourceTest extends BrowserSession {
             SimResources.Received got = SimResources.await(ids[i], WAIT_MILLIS);
             assertNotNull(got, "request " + i);
             assertEquals(0, got.error, got.toString());
-            assertArrayEquals(bodyFor("brivon://many/" + i, size), got.body, "request " + i);
+            assertArrayEquals(Bodies.patterned("brivon://many/" + i, size), got.body, "request " + i);
         }
         assertEquals(0, allOpen.getCount());
     }

@@ -17,6 +17,7 @@ import com.velmor.brivon.sim.SimResources;
 import com.velmor.brivon.sim.SimScript;
 import com.velmor.brivon.sim.SimView;
 import com.velmor.brivon.sim.SimWeb;
+import com.velmor.brivon.testing.Bodies;
 import com.velmor.brivon.testing.Engine;
 import com.velmor.brivon.testing.Events;
 import java.lang.ref.WeakReference;
@@ -257,7 +258,7 @@ class StressTest {
         List<WeakReference<Object>> responses = java.util.Collections.synchronizedList(new ArrayList<>());
         com.velmor.brivon.jni.ResourceHandler handler = url -> {
             ResourceResponse response = new ResourceResponse() {
-                final byte[] body = bodyFor(url, size);
+                final byte[] body = Bodies.patterned(url, size);
                 int offset;
 
                 @Override
@@ -304,7 +305,7 @@ class StressTest {
                 SimResources.Received got = SimResources.await(requests[i], WAIT_MILLIS);
                 assertNotNull(got, "request " + i + " of round " + round);
                 assertEquals(0, got.error, got.toString());
-                assertArrayEquals(bodyFor("brivon://stress/" + round + "/" + i, size), got.body);
+                assertArrayEquals(Bodies.patterned("brivon://stress/" + round + "/" + i, size), got.body);
             }
         }
         figure("resources served, 64 at once", rounds * atOnce, started);
@@ -316,16 +317,6 @@ class StressTest {
                 assertTrue(Engine.collected(response), "every response is collectable");
             }
         }
-    }
-
-    private static byte[] bodyFor(String url, int size) {
-        byte[] body = new byte[size];
-        int seed = url.hashCode();
-        for (int i = 0; i < size; i++) {
-            seed = seed * 1103515245 + 12345;
-            body[i] = (byte) (seed >>> 16);
-        }
-        return body;
     }
 
     /** Counts paints and checks each buffer has the size the paint announced. */

@@ -17,9 +17,9 @@
 // - construct the JavaCallback first, then build the argument objects (strings, arrays,
 //   objects) with env(), inside its scope; they need no deletion of their own, though a loop
 //   that makes many should still delete or wrap each (the frame holds kLocalCapacity);
-// - CallObject's result, and anything derived from it, lives only until the JavaCallback is
-//   destroyed: read what is needed into native values before that;
-// - a LocalRef that holds anything made inside the scope (an argument, CallObject's result) is
+// - CallObject hands its answer to a reader function and deletes it afterwards: read what is
+//   needed into native values there;
+// - a LocalRef that holds anything made inside the scope (an argument) is
 //   declared after the JavaCallback, so that it is deleted before the frame is popped: deleting
 //   it afterwards names a reference the virtual machine has already freed;
 // - references made before the JavaCallback (a caller's own LocalRefs) are not touched by it.
@@ -50,8 +50,6 @@ class JavaCallback {
   JNIEnv* env() const { return frame_.ok() ? thread_.env() : nullptr; }
   // True when the method can be called.
   bool ready() const { return method_ != nullptr; }
-  // Whether the last Call ran to completion: tells a null answer from a thrown exception.
-  bool completed() const { return completed_; }
 
   // Each returns whether Java ran to completion (reached and did not throw).
   template <typename... Args>
@@ -74,16 +72,21 @@ class JavaCallback {
     if (!Completed()) return std::nullopt;
     return result;
   }
-  template <typename... Args>
-  LocalRef<jobject> CallObject(Args... args) {
-    if (!ready()) return LocalRef<jobject>();
-    LocalRef<jobject> result(env(), env()->CallObjectMethod(handler_.get(), method_, args...));
-    if (!Completed()) return LocalRef<jobject>();
-    return result;
+  // The answer of a method that returns an object exists only inside `read(JNIEnv*, jobject)`
+  // (null answers included), called while this callback's frame and attachment last; it is
+  // deleted when `read` returns. So no answer can outlive the thread's attachment.
+  template <typename Reader, typename... Args>
+  bool CallObject(Reader&& read, Args... args) {
+    if (!ready()) return false;
+    const jobject answer = env()->CallObjectMethod(handler_.get(), method_, args...);
+    if (!Completed()) return false;
+    read(env(), answer);
+    if (answer != nullptr) env()->DeleteLocalRef(answer);
+    return true;
   }
 
  private:
-  bool Completed() { return completed_ = !CatchJavaException(env(), thread_.attached_here()); }
+  bool Completed() { return !CatchJavaException(env(), thread_.attached_here()); }
 
   // Declared in this order so that the handler and class references go before the frame.
   ThreadEnv thread_;
@@ -91,7 +94,6 @@ class JavaCallback {
   LocalRef<jobject> handler_;
   LocalRef<jclass> class_;
   jmethodID method_ = nullptr;
-  bool completed_ = false;
 };
 
 }  // namespace brivon

@@ -22,15 +22,15 @@ bool LegacyResourceHandler::Open(CefRefPtr<CefRequest> request, bool& handle_req
   }
   brivon::LocalRef<jstring> text = brivon::CefToJava(env, url);
   if (!text) return false;
-  brivon::LocalRef<jobject> answer = call.CallObject(text.get());
-  // A throwing read cancels the request at once (its exception printed and cleared).
-  if (!call.completed()) return false;
   // A null array is an empty body.
-  const auto array = static_cast<jbyteArray>(answer.get());
-  const jsize length = array != nullptr ? env->GetArrayLength(array) : 0;
-  body_.resize(static_cast<size_t>(length));
-  if (length > 0) env->GetByteArrayRegion(array, 0, length, reinterpret_cast<jbyte*>(body_.data()));
-  return true;
+  const auto keep_body = [this](JNIEnv* e, jobject answer) {
+    const auto array = static_cast<jbyteArray>(answer);
+    const jsize length = array != nullptr ? e->GetArrayLength(array) : 0;
+    body_.resize(static_cast<size_t>(length));
+    if (length > 0) e->GetByteArrayRegion(array, 0, length, reinterpret_cast<jbyte*>(body_.data()));
+  };
+  // A throwing read cancels the request at once (its exception printed and cleared).
+  return call.CallObject(keep_body, text.get());
 }
 
 void LegacyResourceHandler::GetResponseHeaders(CefRefPtr<CefResponse> response,

@@ -47,8 +47,8 @@ class HandlerTask : public CefTask {
   IMPLEMENT_REFCOUNTING(HandlerTask);
 };
 
-// A callback written the way the callback rule allows: its argument and the handler's answer
-// are local references it never deletes, left for the JavaCallback's frame to release.
+// A callback written the way the callback rule allows: its argument is a local reference it
+// never deletes, left for the JavaCallback's frame to release.
 class EchoTask : public CefTask {
  public:
   EchoTask(jint slot, std::string text) : slot_(slot), text_(std::move(text)) {}
@@ -59,7 +59,7 @@ class EchoTask : public CefTask {
     if (env == nullptr) return;
     jstring argument = env->NewStringUTF(text_.c_str());
     if (argument == nullptr) return;
-    call.CallObject(argument).release();
+    call.CallObject([](JNIEnv*, jobject) {}, argument);
   }
 
  private:

@@ -98,8 +98,10 @@ final class StandInActions implements EngineThread.Hooks {
         }
         Matcher link = DOWNLOAD.matcher(body);
         if (link.find() && download == 0) {
+            // A click on a link marked download starts the download without navigating away
+            // from the page, as SimDownloads.start plays it; the size is the one the network
+            // would announce for the file.
             String file = link.group(1);
-            // The size the network would announce for the file.
             byte[] sample = fromJar(file);
             downloadSize = sample == null ? -1 : sample.length;
             downloadStep = 0;

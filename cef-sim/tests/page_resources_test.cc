@@ -1,6 +1,6 @@
 // Pages and navigations whose addresses a scheme handler factory serves: what a document
-// declares, where the factory is asked, the events of a main frame fetched through it, and
-// a factory that lets the engine go on without it.
+// declares, where the factory is asked, the events of a main frame fetched through it, a
+// fetched response the engine downloads, and a factory that lets the engine go on without it.
 
 #include <gtest/gtest.h>
 
@@ -11,6 +11,7 @@
 #include <thread>
 #include <vector>
 
+#include "cefsim/downloads.h"
 #include "cefsim/driver.h"
 #include "cefsim/resources.h"
 #include "include/cef_scheme.h"
@@ -82,8 +83,12 @@ struct Served {
 
 class Handler : public CefResourceHandler {
  public:
-  Handler(int status, std::string mime, std::string body, int fail_with)
-      : status_(status), mime_(std::move(mime)), body_(std::move(body)), fail_with_(fail_with) {}
+  Handler(int status, std::string mime, std::string body, int64 length, int fail_with)
+      : status_(status),
+        mime_(std::move(mime)),
+        body_(std::move(body)),
+        length_(length),
+        fail_with_(fail_with) {}
 
   bool Open(CefRefPtr<CefRequest>, bool& handle_request, CefRefPtr<CefCallback>) override {
     handle_request = true;
@@ -94,7 +99,7 @@ class Handler : public CefResourceHandler {
                           CefString&) override {
     response->SetStatus(status_);
     response->SetMimeType(mime_);
-    response_length = -1;
+    response_length = length_;
   }
   bool Read(void* data_out,
             int bytes_to_read,
@@ -115,6 +120,7 @@ class Handler : public CefResourceHandler {
   const int status_;
   const std::string mime_;
   const std::string body_;
+  const int64 length_;
   const int fail_with_;
   size_t offset_ = 0;
   IMPLEMENT_REFCOUNTING(Handler);
@@ -132,7 +138,7 @@ class Factory : public CefSchemeHandlerFactory {
                             frame && frame->IsMain(), CefCurrentlyOn(TID_UI)});
     if (request->GetURL().ToString() == decline)
       return nullptr;
-    return new Handler(status, mime, body, fail_with);
+    return new Handler(status, mime, body, length, fail_with);
   }
 
   std::mutex mutex;
@@ -141,6 +147,7 @@ class Factory : public CefSchemeHandlerFactory {
   int status = 200;
   std::string mime = "text/html";
   std::string body;
+  int64 length = -1;
   int fail_with = 0;
 
  private:
@@ -218,6 +225,30 @@ TEST_F(PageResourcesTest, AFetchThatFailsGivesTheLoadErrorAndNoCommit) {
       "loading " + id + " false",
   }));
   EXPECT_FALSE(browser->HasDocument());
+}
+
+TEST_F(PageResourcesTest, AFetchedResponseOfATypeTheEngineDoesNotRenderIsDownloaded) {
+  factory->body = "<title>Home</title>";
+  Load("brivon://app/home.html");
+  client->clear();
+  const size_t downloads_before = driver::Downloads().size();
+  factory->mime = "application/zip";
+  factory->body = "PK\x03\x04 and more";
+  factory->length = static_cast<int64>(factory->body.size());
+  Load("brivon://app/files/archive.zip");
+  const std::string back = browser->CanGoBack() ? " back" : "";
+  EXPECT_EQ(client->lines(), (Lines{
+      "before-browse " + id + " main brivon://app/files/archive.zip",
+      "loading " + id + " true" + back,
+      "load-error " + id + " main -3 net::ERR_ABORTED brivon://app/files/archive.zip",
+      "loading " + id + " false" + back,
+  }));
+  EXPECT_EQ(browser->GetMainFrame()->GetURL().ToString(), "brivon://app/home.html")
+      << "the page that was showing stays";
+  const std::vector<driver::DownloadRecord> downloads = driver::Downloads();
+  ASSERT_EQ(downloads.size(), downloads_before + 1);
+  EXPECT_EQ(downloads.back().url.ToString(), "brivon://app/files/archive.zip");
+  EXPECT_EQ(downloads.back().suggested_name.ToString(), "archive.zip");
 }
 
 TEST_F(PageResourcesTest, AFactoryWithoutAHandlerLetsTheNavigationGoOnWithoutIt) {

@@ -1,6 +1,7 @@
 # Runs the example client once and judges the run: the command must succeed, its output must show
-# the road end to end (resource served, query answered, paint received) and no JNI warning about
-# the bridge, and the screenshot must be a painted frame, not a blank one.
+# the road end to end (resource served, query answered, paint received), the page and each file
+# it declares served once, and no JNI warning about the bridge, and the screenshot must be a
+# painted frame, not a blank one.
 #
 #   cmake -DCOMMAND=<program|arg|...> -DSCREENSHOT=<png> -DJAVA=<java> -DCOLOURS=<ImageColours.java>
 #         -P check_example.cmake
@@ -28,6 +29,15 @@ foreach(step "resource served: brivon://example/index.html" "query answered:" "p
   string(FIND "${out}" "road: ${step}" at)
   if(at EQUAL -1)
     list(APPEND failures "no \"road: ${step}\" in the output")
+  endif()
+endforeach()
+# The engine loads the page once, by its navigation, and then what the page declares: each
+# response served in full prints one line, the first as the road's step, the others as "served".
+foreach(file index.html example.css logo.png)
+  string(REGEX MATCHALL "(road: resource served:|\nserved) brivon://example/${file}," served "${out}")
+  list(LENGTH served times)
+  if(NOT times EQUAL 1)
+    list(APPEND failures "brivon://example/${file} served ${times} times, not once")
   endif()
 endforeach()
 # -Xcheck:jni prints each warning with the native method it happened in on the next line. The

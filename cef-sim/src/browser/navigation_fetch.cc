@@ -4,7 +4,9 @@
 // goes on in a later loop iteration once the whole response has arrived. The stand-in
 // commits only then, where the engine commits at the headers; what the events show is the
 // same except for a body that fails part-way, which here fails the navigation before it
-// commits. A navigation that is overtaken, stopped or closed meanwhile cancels the fetch.
+// commits. A response of a type the engine does not render is downloaded instead of shown
+// (navigation_download.cc). A navigation that is overtaken, stopped or closed meanwhile
+// cancels the fetch.
 
 #include <string>
 
@@ -76,6 +78,9 @@ void BrowserImpl::FetchArrived(std::shared_ptr<Navigation> navigation,
   }
   Resource served = ScanDocument(received.mime_type, received.body, navigation->url);
   served.status = received.status;
+  // The headers decide, as for any response, whether the engine shows it or downloads it.
+  served.mime_type = received.mime_type;
+  served.content_length = received.length;
   CommitNavigation(navigation, served);
 }
 

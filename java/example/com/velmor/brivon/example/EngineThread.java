@@ -20,9 +20,6 @@ import java.util.function.LongConsumer;
 final class EngineThread {
     /** What the stand-in engine adds to the pumping thread's work; nothing with the real engine. */
     interface Hooks {
-        default void beforeLoad(long browserId, String url) {
-        }
-
         default void loaded(long browserId, String url) {
         }
 
@@ -110,10 +107,7 @@ final class EngineThread {
     }
 
     void loadUrl(long browserId, String url) {
-        submit(() -> {
-            hooks.beforeLoad(browserId, url);
-            CefLib.loadUrl(browserId, url);
-        });
+        submit(() -> CefLib.loadUrl(browserId, url));
     }
 
     /**

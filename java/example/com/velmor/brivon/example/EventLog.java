@@ -43,15 +43,16 @@ final class EventLog {
         }
     }
 
-    /** Prints the step with its detail the first time it is reached. */
-    void reached(String step, String detail) {
+    /** Prints the step with its detail the first time it is reached; whether this was the first. */
+    boolean reached(String step, String detail) {
         synchronized (this) {
             if (!reached.add(step)) {
-                return;
+                return false;
             }
             notifyAll();
         }
         out.println("road: " + step + ": " + detail);
+        return true;
     }
 
     synchronized boolean hasReached(String step) {

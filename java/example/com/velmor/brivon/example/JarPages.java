@@ -32,8 +32,13 @@ final class JarPages {
     /** The response for an address; every response is of one class, as the bridge requires. */
     static ResourceResponse respond(String url, EventLog log) {
         String name = pageName(url);
-        URL resource = name == null ? null : JarPages.class.getResource(FOLDER + name);
-        return new StreamResponse(url, resource, name == null ? "" : typeOf(name), log);
+        return new StreamResponse(url, resourceOf(url), name == null ? "" : typeOf(name), log);
+    }
+
+    /** The jar's file for an address; null when the address names none. */
+    static URL resourceOf(String url) {
+        String name = pageName(url);
+        return name == null ? null : JarPages.class.getResource(FOLDER + name);
     }
 
     /** The page's name below the origin, without query or fragment; null for other addresses. */
@@ -145,8 +150,10 @@ final class JarPages {
                 in = null;
             }
             if (status == 200 && served > 0 && (length < 0 || served == length)) {
-                log.reached(EventLog.RESOURCE_SERVED, url + ", " + type + ", " + served + " bytes on "
-                        + Thread.currentThread().getName());
+                String detail = url + ", " + type + ", " + served + " bytes on " + Thread.currentThread().getName();
+                if (!log.reached(EventLog.RESOURCE_SERVED, detail)) {
+                    log.info("served " + detail);
+                }
             }
         }
     }

@@ -4,11 +4,12 @@ import com.velmor.brivon.sim.SimBrowsers;
 import com.velmor.brivon.sim.SimDownloads;
 import com.velmor.brivon.sim.SimDriver;
 import com.velmor.brivon.sim.SimMenus;
-import com.velmor.brivon.sim.SimResources;
 import com.velmor.brivon.sim.SimScript;
 import com.velmor.brivon.sim.SimView;
-import com.velmor.brivon.sim.SimWeb;
 import java.io.File;
+import java.io.IOException;
+import java.io.InputStream;
+import java.net.URL;
 import java.nio.charset.StandardCharsets;
 import java.util.ArrayList;
 import java.util.LinkedHashMap;
@@ -19,18 +20,18 @@ import java.util.regex.Matcher;
 import java.util.regex.Pattern;
 
 /**
- * What the stand-in engine cannot do itself, played through its driver: it has no HTML engine,
- * no script interpreter and no network side for navigations, so this class fetches the
- * example's page through the bridge's scheme handler as the engine's loader would, acts the
- * page's script (its javaQuery calls and the download link), and paints the view when a real
- * engine would. The only class that knows the stand-in; created by name, and only when the
- * {@code cefsim.driver.library} property names the driver, so that the example runs unchanged
- * against the real engine. Runs on the pumping thread.
+ * What the stand-in engine cannot do itself, played through its driver. The stand-in loads the
+ * example's pages through the bridge's scheme handler like the real engine (the document, then
+ * the style sheet and image it declares), but it has no layout and no script interpreter: this
+ * class acts the page's script (its javaQuery calls, the select list it opens, the click on its
+ * download link), the user's part of the download, the context menu a right click asks for and
+ * the cursor over the link, and paints the view when a real engine would. The only class that
+ * knows the stand-in; created by name, and only when the {@code cefsim.driver.library} property
+ * names the driver, so that the example runs unchanged against the real engine. Runs on the
+ * pumping thread.
  */
 final class StandInActions implements EngineThread.Hooks {
     static final String PAGE_SHOWS_ANSWERS = "page shows answers";
-    private static final int WAIT_MILLIS = 5000;
-    private static final Pattern TITLE = Pattern.compile("<title>([^<]*)</title>");
     private static final Pattern QUESTIONS = Pattern.compile("data-questions=\"([^\"]*)\"");
     private static final Pattern DOWNLOAD = Pattern.compile("<a href=\"([^\"]*)\" download>");
     // A pretend network's download, one step every few pumps so that its progress can be seen.
@@ -39,7 +40,6 @@ final class StandInActions implements EngineThread.Hooks {
 
     private final EventLog log;
     private final Consumer<String> pageText;
-    private final Map<String, String> bodies = new LinkedHashMap<>();
     private int width = 400;
     private int height = 400;
     private int browser;
@@ -61,23 +61,6 @@ final class StandInActions implements EngineThread.Hooks {
     }
 
     /**
-     * The stand-in's navigations do not ask the scheme handlers (every address it does not know
-     * is an empty document), so the page is fetched through them here, and its title handed to
-     * the stand-in's pretend network for the navigation that follows.
-     */
-    @Override
-    public void beforeLoad(long browserId, String url) {
-        byte[] fetched = fetch((int) browserId, url);
-        if (fetched == null) {
-            return;
-        }
-        String body = new String(fetched, StandardCharsets.UTF_8);
-        bodies.put(url, body);
-        Matcher title = TITLE.matcher(body);
-        SimWeb.servePage(url, title.find() ? title.group(1) : "");
-    }
-
-    /**
      * The page's script: each question of its answer list through window.javaQuery, a select
      * list that opens, and a click on its download link.
      */
@@ -85,10 +68,13 @@ final class StandInActions implements EngineThread.Hooks {
     public void loaded(long browserId, String url) {
         browser = (int) browserId;
         paintView();
-        String body = bodies.get(url);
-        if (body == null) {
+        // Stands in for the page's script, which reads its own document: the stand-in keeps no
+        // text of what it loaded, so the page is read from the jar, where the engine got it.
+        byte[] page = fromJar(url);
+        if (page == null) {
             return;
         }
+        String body = new String(page, StandardCharsets.UTF_8);
         // A select list the page opens: the popup widget, painted apart from the view.
         if (!popupOpen) {
             popupOpen = SimView.openPopupWidget(browser, 40, 64, 240, 160);
@@ -112,8 +98,11 @@ final class StandInActions implements EngineThread.Hooks {
         }
         Matcher link = DOWNLOAD.matcher(body);
         if (link.find() && download == 0) {
+            // A click on a link marked download starts the download without navigating away
+            // from the page, as SimDownloads.start plays it; the size is the one the network
+            // would announce for the file.
             String file = link.group(1);
-            byte[] sample = fetch(browser, file);
+            byte[] sample = fromJar(file);
             downloadSize = sample == null ? -1 : sample.length;
             downloadStep = 0;
             download = SimDownloads.start(browser, file, file.substring(file.lastIndexOf('/') + 1), downloadSize);
@@ -208,18 +197,16 @@ final class StandInActions implements EngineThread.Hooks {
         }
     }
 
-    /** A request as the engine's loader makes it, answered by the bridge's scheme handler; null when it failed. */
-    private byte[] fetch(int browserId, String url) {
-        if (JarPages.pageName(url) == null) {
+    /** An example file's bytes from the jar; null for an address that names none. */
+    private static byte[] fromJar(String url) {
+        URL resource = JarPages.resourceOf(url);
+        if (resource == null) {
             return null;
         }
-        SimResources.Received got = SimResources.await(SimResources.load(browserId, url, SimResources.MAIN_FRAME), WAIT_MILLIS);
-        if (got == null || got.status != 200) {
-            log.info("stand-in: " + url + " not served: " + got);
+        try (InputStream in = resource.openStream()) {
+            return in.readAllBytes();
+        } catch (IOException e) {
             return null;
         }
-        log.info("stand-in: fetched " + url + " through the scheme handler: status " + got.status + ", "
-                + got.mimeType + ", " + got.body.length + " bytes in " + got.reads + " reads");
-        return got.body;
     }
 }

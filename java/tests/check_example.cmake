@@ -40,14 +40,15 @@ foreach(file index.html example.css logo.png)
     list(APPEND failures "brivon://example/${file} served ${times} times, not once")
   endif()
 endforeach()
-# -Xcheck:jni prints each warning with the native method it happened in on the next line. The
-# JDK's own native code has warnings of its own (OpenJDK 17's font scaler, once Swing draws text):
-# those are listed but are not the bridge's; any other warning fails the run.
+# -Xcheck:jni prints each warning followed by the stack of the native method it happened in,
+# whose first frame names that method; other threads' lines may come in between. The JDK's own
+# native code has warnings of its own (OpenJDK 17's font scaler, once Swing draws text): those
+# are listed but are not the bridge's; any other warning fails the run.
 string(REPLACE ";" "," lines "${out}\n${err}")
 string(REPLACE "\n" ";" lines "${lines}")
 set(warning_ahead "")
 foreach(line IN LISTS lines)
-  if(warning_ahead)
+  if(warning_ahead AND line MATCHES "^[ \t]*at ")
     if(line MATCHES "^[ \t]*at [^(]+\\(java\\.[a-z.]+@[^/]*/")
       message("not the bridge's: ${warning_ahead} ${line}")
     else()

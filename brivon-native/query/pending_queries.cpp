@@ -12,7 +12,7 @@ std::mutex& TableMutex() {
   return mutex;
 }
 
-std::map<int64_t, CefRefPtr<QueryCallback>>& Table() {
+std::map<int64_t, CefRefPtr<QueryCallback>>& Pending() {
   static std::map<int64_t, CefRefPtr<QueryCallback>> table;
   return table;
 }
@@ -22,7 +22,7 @@ std::map<int64_t, CefRefPtr<QueryCallback>>& Table() {
 void AddPendingQuery(int64_t query_id, CefRefPtr<QueryCallback> callback) {
   CefRefPtr<QueryCallback> replaced;
   std::lock_guard<std::mutex> lock(TableMutex());
-  CefRefPtr<QueryCallback>& slot = Table()[query_id];
+  CefRefPtr<QueryCallback>& slot = Pending()[query_id];
   // The replaced callback is released after the lock, in `replaced`'s destructor.
   replaced = std::move(slot);
   slot = std::move(callback);
@@ -30,10 +30,10 @@ void AddPendingQuery(int64_t query_id, CefRefPtr<QueryCallback> callback) {
 
 CefRefPtr<QueryCallback> TakePendingQuery(int64_t query_id) {
   std::lock_guard<std::mutex> lock(TableMutex());
-  auto it = Table().find(query_id);
-  if (it == Table().end()) return nullptr;
+  auto it = Pending().find(query_id);
+  if (it == Pending().end()) return nullptr;
   CefRefPtr<QueryCallback> callback = std::move(it->second);
-  Table().erase(it);
+  Pending().erase(it);
   return callback;
 }
 
@@ -41,14 +41,14 @@ void DropPendingQuery(int64_t query_id) { TakePendingQuery(query_id); }
 
 size_t PendingQueryCount() {
   std::lock_guard<std::mutex> lock(TableMutex());
-  return Table().size();
+  return Pending().size();
 }
 
 void ClearPendingQueries() {
   std::map<int64_t, CefRefPtr<QueryCallback>> released;
   {
     std::lock_guard<std::mutex> lock(TableMutex());
-    released.swap(Table());
+    released.swap(Pending());
   }
 }
 

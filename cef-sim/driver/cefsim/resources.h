@@ -56,9 +56,13 @@ std::vector<PageRequest> PageRequests(int browser_id);
 int LoadResource(int browser_id, const CefString& url, cef_resource_type_t type);
 // Cancels the request, as a page that goes away does: Cancel is called before the next Read.
 void CancelResource(int id);
-// Waits up to timeout_ms for the request's loader thread to end; fills `out` either way.
+// Waits up to timeout_ms for the request to end (its handler released); fills `out` either way.
 // A finished request's result is taken: a second await of it finds nothing.
 bool AwaitResource(int id, int timeout_ms, ResourceReceived* out);
+
+// The engine's loading threads alive now. Threads idle for a while end, as the engine's pool
+// lets its idle workers go; one counted as ended has fully ended.
+int LoaderThreads();
 
 }  // namespace driver
 }  // namespace cefsim

@@ -27,6 +27,10 @@ JNIEXPORT jint JNICALL Java_com_velmor_brivon_sim_SimResources_nativeLoad(JNIEnv
                               static_cast<cef_resource_type_t>(type));
 }
 
+JNIEXPORT jint JNICALL Java_com_velmor_brivon_sim_SimResources_loaderThreads(JNIEnv*, jclass) {
+  return driver::LoaderThreads();
+}
+
 JNIEXPORT void JNICALL Java_com_velmor_brivon_sim_SimResources_cancel(JNIEnv*, jclass, jint id) {
   driver::CancelResource(id);
 }

@@ -1,11 +1,12 @@
-// The network side of the browser process: requests served by scheme handler factories,
-// each on a loader thread of its own.
+// The network side of the browser process: requests served by scheme handler factories on
+// the engine's loading threads.
 
 #include "cefsim/resources.h"
 
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
@@ -32,17 +33,82 @@ struct Load {
   std::condition_variable changed;
   driver::ResourceReceived received;
   std::atomic<bool> cancel_requested{false};
-  std::thread thread;
 };
 
 std::mutex g_loads_mutex;
-// Never destroyed, as the rest of the engine's state: a load nobody awaited keeps its
-// thread, which must not meet a destructor at the process's exit.
+// Never destroyed, as the rest of the engine's state: loading threads may still be ending
+// when the process exits.
 std::map<int, std::shared_ptr<Load>>& g_loads = *new std::map<int, std::shared_ptr<Load>>();
 int g_next_load = 1;
 // The requests each browser's pages and navigations made, in order (g_loads_mutex).
 std::map<int, std::vector<driver::PageRequest>>& g_page_requests =
     *new std::map<int, std::vector<driver::PageRequest>>();
+
+// The engine's loading threads, kept as its thread pool keeps its workers: a request runs on
+// an idle thread, or on a new one when every thread is busy (requests in flight never wait for
+// one another), and a thread left idle for kLoaderIdle ends. A thread that ended is joined by
+// the next caller of the pool, so that its end (and what runs at it) is over once counted.
+constexpr auto kLoaderIdle = std::chrono::milliseconds(100);
+
+struct LoaderPool {
+  std::mutex mutex;
+  std::condition_variable work;
+  std::deque<std::function<void()>> jobs;
+  int idle = 0;
+  std::map<std::thread::id, std::thread> running;
+  std::vector<std::thread> ended;
+};
+
+LoaderPool& Pool() {
+  static LoaderPool& pool = *new LoaderPool();
+  return pool;
+}
+
+void JoinEnded(LoaderPool& pool, std::unique_lock<std::mutex>& lock) {
+  std::vector<std::thread> ended;
+  ended.swap(pool.ended);
+  lock.unlock();
+  for (std::thread& thread : ended)
+    thread.join();
+  lock.lock();
+}
+
+void LoaderThread() {
+  LoaderPool& pool = Pool();
+  std::unique_lock<std::mutex> lock(pool.mutex);
+  while (true) {
+    ++pool.idle;
+    const bool woken =
+        pool.work.wait_for(lock, kLoaderIdle, [&] { return !pool.jobs.empty(); });
+    --pool.idle;
+    if (!woken)
+      break;
+    std::function<void()> job = std::move(pool.jobs.front());
+    pool.jobs.pop_front();
+    lock.unlock();
+    job();
+    job = nullptr;
+    lock.lock();
+  }
+  auto self = pool.running.find(std::this_thread::get_id());
+  pool.ended.push_back(std::move(self->second));
+  pool.running.erase(self);
+}
+
+void RunOnLoaderThread(std::function<void()> job) {
+  LoaderPool& pool = Pool();
+  std::unique_lock<std::mutex> lock(pool.mutex);
+  JoinEnded(pool, lock);
+  pool.jobs.push_back(std::move(job));
+  // Each waiting job has an idle thread of its own, or gets a new one.
+  if (pool.idle >= static_cast<int>(pool.jobs.size())) {
+    pool.work.notify_one();
+    return;
+  }
+  std::thread thread(LoaderThread);
+  const std::thread::id id = thread.get_id();
+  pool.running.emplace(id, std::move(thread));
+}
 
 CefString SchemeOf(const CefString& url) {
   std::string text = url.ToString();
@@ -164,18 +230,17 @@ bool FactoryServes(const CefString& url) {
 int StartLoad(LoadOrder order) {
   auto load = std::make_shared<Load>();
   int id;
-  // The thread is started with the table locked, so that it is stored before anyone can
-  // await and join it.
-  std::lock_guard<std::mutex> lock(g_loads_mutex);
-  id = g_next_load++;
-  g_loads[id] = load;
-  if (order.for_page && order.browser_id > 0) {
-    const int64 frame_id = order.frame ? order.frame->GetIdentifier() : 0;
-    g_page_requests[order.browser_id].push_back(
-        driver::PageRequest{id, order.url, order.type, frame_id});
+  {
+    std::lock_guard<std::mutex> lock(g_loads_mutex);
+    id = g_next_load++;
+    g_loads[id] = load;
+    if (order.for_page && order.browser_id > 0) {
+      const int64 frame_id = order.frame ? order.frame->GetIdentifier() : 0;
+      g_page_requests[order.browser_id].push_back(
+          driver::PageRequest{id, order.url, order.type, frame_id});
+    }
   }
-  Load* raw = load.get();
-  load->thread = std::thread([raw, order] { Serve(*raw, order); });
+  RunOnLoaderThread([load, order] { Serve(*load, order); });
   return id;
 }
 
@@ -215,13 +280,16 @@ bool AwaitResource(int id, int timeout_ms, ResourceReceived* out) {
   }
   if (!finished)
     return false;
-  // Joined once finished, so that the thread's own end (and whatever runs at it) is over
-  // when the caller hears the result.
-  if (load->thread.joinable())
-    load->thread.join();
   std::lock_guard<std::mutex> lock(g_loads_mutex);
   g_loads.erase(id);
   return true;
+}
+
+int LoaderThreads() {
+  LoaderPool& pool = Pool();
+  std::unique_lock<std::mutex> lock(pool.mutex);
+  JoinEnded(pool, lock);
+  return static_cast<int>(pool.running.size());
 }
 
 }  // namespace driver

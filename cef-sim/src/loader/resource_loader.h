@@ -30,8 +30,8 @@ struct LoadOrder {
 // for it goes to the factory first.
 bool FactoryServes(const CefString& url);
 
-// Starts the request on a loader thread of its own; its id is what driver::AwaitResource
-// takes.
+// Starts the request on one of the engine's loading threads; its id is what
+// driver::AwaitResource takes.
 int StartLoad(LoadOrder order);
 
 }  // namespace cefsim

@@ -13,6 +13,7 @@ import com.velmor.brivon.jni.ResourceResponse;
 import com.velmor.brivon.sim.SimResources;
 import com.velmor.brivon.testing.Bodies;
 import com.velmor.brivon.testing.BrowserSession;
+import com.velmor.brivon.testing.Engine;
 import java.io.ByteArrayOutputStream;
 import java.io.PrintStream;
 import java.lang.management.ManagementFactory;
@@ -312,10 +313,12 @@ class ResourceTest extends BrowserSession {
     }
 
     @Test
-    @DisplayName("every Java call of a request comes on one attached daemon thread, which ends with the loader thread")
+    @DisplayName("every Java call of a request comes on one attached daemon thread, detached when the engine ends its loading thread")
     void loaderThreads() {
         serve(url -> new Served(200, "text/plain", 5, bytes("hello"), 2, null));
+        Engine.pumpUntil(() -> SimResources.loaderThreads() == 0, "the engine's idle loading threads ended");
         int liveBefore = ManagementFactory.getThreadMXBean().getThreadCount();
+        Set<Thread> loaders = new HashSet<>();
         for (int i = 0; i < 3; i++) {
             threads.clear();
             assertArrayEquals(bytes("hello"), load("brivon://app/t" + i, SimResources.MAIN_FRAME).body);
@@ -324,6 +327,10 @@ class ResourceTest extends BrowserSession {
             Thread loader = used.iterator().next();
             assertNotSame(Thread.currentThread(), loader);
             assertTrue(loader.isDaemon(), "a loader thread never holds the virtual machine's exit");
+            loaders.add(loader);
+        }
+        Engine.pumpUntil(() -> SimResources.loaderThreads() == 0, "the loading threads ended once idle");
+        for (Thread loader : loaders) {
             assertFalse(loader.isAlive(), "detached as the engine ended the thread");
         }
         assertEquals(liveBefore, ManagementFactory.getThreadMXBean().getThreadCount(),

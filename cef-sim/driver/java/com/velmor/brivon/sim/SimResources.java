@@ -109,6 +109,12 @@ public final class SimResources {
         return nativeAwait(id, timeoutMillis);
     }
 
+    /**
+     * The engine's loading threads alive now. A thread idle for a while ends; one no longer
+     * counted has fully ended, its Java thread (if it had one) detached.
+     */
+    public static native int loaderThreads();
+
     /** Nanoseconds per attach and detach of a native thread, averaged over {@code times}. */
     public static native double attachDetachNanos(int times);
 

@@ -11,7 +11,6 @@ import com.velmor.brivon.jni.CefLib;
 import com.velmor.brivon.jni.ContextMenuHandler;
 import com.velmor.brivon.jni.DisplayHandler;
 import com.velmor.brivon.jni.DownloadHandler;
-import com.velmor.brivon.jni.DownloadItem;
 import com.velmor.brivon.jni.LifeSpanHandler;
 import com.velmor.brivon.jni.LoadHandler;
 import com.velmor.brivon.jni.MessageRouterHandler;

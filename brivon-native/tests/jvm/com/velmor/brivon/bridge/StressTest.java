@@ -23,6 +23,8 @@ import com.velmor.brivon.testing.Events;
 import java.lang.ref.WeakReference;
 import java.nio.ByteBuffer;
 import java.util.ArrayList;
+import java.util.Arrays;
+import java.util.Collections;
 import java.util.HashMap;
 import java.util.LinkedHashMap;
 import java.util.List;
@@ -119,7 +121,7 @@ class StressTest {
             events.clear();
         }
         figure("browsers created, loaded, closed", all.length, started);
-        assertEquals(all.length, java.util.Arrays.stream(all).distinct().count(), "every id new");
+        assertEquals(all.length, Arrays.stream(all).distinct().count(), "every id new");
         assertNothingLeft(all);
         Engine.pumpUntil(() -> SimScript.liveRenderers() == 0, "every renderer process ended");
     }
@@ -255,7 +257,7 @@ class StressTest {
         final int rounds = 8;
         final int size = 2 * SimResources.READ_CHUNK_BYTES + 5;
         AtomicInteger closed = new AtomicInteger();
-        List<WeakReference<Object>> responses = java.util.Collections.synchronizedList(new ArrayList<>());
+        List<WeakReference<Object>> responses = Collections.synchronizedList(new ArrayList<>());
         com.velmor.brivon.jni.ResourceHandler handler = url -> {
             ResourceResponse response = new ResourceResponse() {
                 final byte[] body = Bodies.patterned(url, size);
